@@ -1,0 +1,168 @@
+#include "Controls.h"
+
+#include "Twips.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+
+namespace runtime {
+
+QColor Colour::toQColor(int bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void placeControl(QWidget& control, int left, int top, int width, int height)
+{
+    control.setGeometry(twipsRect(left, top, width, height));
+}
+
+// --------------------------------------------------------------------- Label
+
+Label::Label(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent)
+{
+    setMouseTracking(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setForeColor(int bgr)
+{
+    m_foreColor = bgr;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Colour::toQColor(bgr));
+    setPalette(palette);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseMoved();
+    event->accept();
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+// --------------------------------------------------------------------- Image
+
+Image::Image(const QString& resource, QWidget* parent)
+    : Label(QString(), parent)
+{
+    setPixmap(QPixmap(resource));
+}
+
+// ------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+}
+
+void CommandButton::makeDefault(QWidget& window)
+{
+    setDefault(true);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), &window);
+        connect(shortcut, &QShortcut::activated, this, &QPushButton::click);
+    }
+}
+
+void CommandButton::makeCancel(QWidget& window)
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    connect(shortcut, &QShortcut::activated, this, &QPushButton::click);
+}
+
+// ------------------------------------------------------------------- TextBox
+
+TextBox::TextBox(const QString& text, QWidget* parent)
+    : QWidget(parent)
+    , m_text(text)
+    , m_edit(new QLineEdit(text, this))
+{
+    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& edited) { m_text = edited; });
+}
+
+void TextBox::setText(const QString& text)
+{
+    m_text = text;
+    m_edit->setText(text);
+}
+
+void TextBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_edit->setGeometry(rect());
+}
+
+// -------------------------------------------------------------------- Slider
+
+Slider::Slider(QWidget* parent)
+    : QSlider(Qt::Horizontal, parent)
+{
+    setMouseTracking(true);
+}
+
+void Slider::mouseMoveEvent(QMouseEvent* event)
+{
+    QSlider::mouseMoveEvent(event);
+    Q_EMIT mouseMoved();
+}
+
+// --------------------------------------------------------------------- Timer
+
+Timer::Timer(int intervalMs, bool enabled, QObject* parent)
+    : QTimer(parent)
+{
+    setInterval(intervalMs);
+    setTimerType(Qt::PreciseTimer);
+    if (enabled)
+        start();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled)
+        start();
+    else
+        stop();
+}
+
+// ---------------------------------------------------------------------- Line
+
+Line::Line(int x1, int y1, int x2, int y2, int bgr, int widthPixels, QWidget* parent)
+    : QWidget(parent)
+    , m_colour(Colour::toQColor(bgr))
+    , m_penWidth(widthPixels)
+{
+    const QPoint from(toPixels(x1), toPixels(y1));
+    const QPoint to(toPixels(x2), toPixels(y2));
+    const QRect box = QRect(from, to).normalized().adjusted(0, 0, widthPixels, widthPixels);
+    setGeometry(box);
+    m_line = QLine(from - box.topLeft(), to - box.topLeft());
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(m_line);
+}
+
+} // namespace runtime

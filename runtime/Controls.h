@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace runtime {
+
+// Colours are 0x00BBGGRR numbers: black 0, red 255, orange 33023.
+namespace Colour {
+constexpr int Black = 0;
+constexpr int Red = 255;
+constexpr int Orange = 33023;
+constexpr int White = 0xFFFFFF;
+constexpr int Grey = 0x808080;
+// A label that was never given a colour draws in the system's text colour.
+constexpr int SystemText = -1;
+QColor toQColor(int bgr);
+} // namespace Colour
+
+// Places a control in the client area at a twips rectangle.
+void placeControl(QWidget& control, int left, int top, int width, int height);
+
+// A caption. It takes the pointer's moves over its box (so they do not reach
+// the window behind it) and reports clicks and moves.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    Label(const QString& caption, QWidget* parent);
+
+    int foreColor() const { return m_foreColor; }
+    void setForeColor(int bgr);
+
+Q_SIGNALS:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_foreColor = Colour::SystemText;
+    bool m_pressed = false;
+};
+
+// A picture shown at its own size; clickable.
+class Image : public Label
+{
+    Q_OBJECT
+public:
+    Image(const QString& resource, QWidget* parent);
+};
+
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    CommandButton(const QString& caption, QWidget* parent);
+    // Enter anywhere in the window presses the default button; Esc presses
+    // the cancel button.
+    void makeDefault(QWidget& window);
+    void makeCancel(QWidget& window);
+};
+
+// A text box. It keeps its text exactly as set (a lone CR stays one CR), so
+// a hidden one serves as a buffer for assembling files.
+class TextBox : public QWidget
+{
+    Q_OBJECT
+public:
+    TextBox(const QString& text, QWidget* parent);
+
+    const QString& text() const { return m_text; }
+    void setText(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QString m_text;
+    QLineEdit* m_edit;
+};
+
+// A horizontal slider that reports the pointer's moves over it.
+class Slider : public QSlider
+{
+    Q_OBJECT
+public:
+    explicit Slider(QWidget* parent);
+
+Q_SIGNALS:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A timer that ticks every `interval` milliseconds while enabled.
+class Timer : public QTimer
+{
+    Q_OBJECT
+public:
+    Timer(int intervalMs, bool enabled, QObject* parent);
+    bool isEnabled() const { return isActive(); }
+    void setEnabled(bool enabled);
+};
+
+// A straight line between two points of the client area (twips).
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    Line(int x1, int y1, int x2, int y2, int bgr, int widthPixels, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_colour;
+    int m_penWidth;
+    QLine m_line;
+};
+
+} // namespace runtime

@@ -1,0 +1,312 @@
+#include "Form.h"
+
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace runtime {
+
+// ---------------------------------------------------------------- FormWindow
+
+FormWindow::FormWindow(Form& form)
+    : QWidget(nullptr, Qt::Window)
+    , m_form(form)
+    , m_layout(new QVBoxLayout(this))
+    , m_client(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setObjectName(form.name());
+    setMouseTracking(true);
+    m_client->setMouseTracking(true);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_client);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QMenuBar* FormWindow::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        m_layout->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
+void FormWindow::setBorderStyle(BorderStyle style)
+{
+    Qt::WindowFlags flags = Qt::Window;
+    switch (style) {
+    case BorderStyle::None:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case BorderStyle::FixedDialog:
+        flags |= Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case BorderStyle::FixedToolWindow:
+        flags |= Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case BorderStyle::Sizable:
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+            | Qt::WindowCloseButtonHint;
+        break;
+    }
+    setWindowFlags(flags);
+    m_fixedSize = style != BorderStyle::Sizable;
+    m_layout->setSizeConstraint(m_fixedSize ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+}
+
+void FormWindow::setClientSize(int widthPixels, int heightPixels)
+{
+    if (m_fixedSize) {
+        m_client->setFixedSize(widthPixels, heightPixels);
+        adjustSize();
+    } else {
+        m_client->setMinimumSize(0, 0);
+        const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+        resize(widthPixels, heightPixels + menuHeight);
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    // The form decides; it unloads itself when it agrees to close.
+    event->ignore();
+    m_form.onCloseRequest();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_form.onResized();
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseMoved();
+    event->accept();
+}
+
+// ---------------------------------------------------------------------- Form
+
+Form::Form(QString name)
+    : m_name(std::move(name))
+{
+}
+
+Form::~Form()
+{
+    delete m_window;
+}
+
+bool Form::s_quitWhenNoneLoaded = false;
+
+void Form::setQuitWhenNoneLoaded(bool quit)
+{
+    s_quitWhenNoneLoaded = quit;
+}
+
+std::map<std::type_index, std::unique_ptr<Form>>& Form::registry()
+{
+    static std::map<std::type_index, std::unique_ptr<Form>> forms;
+    return forms;
+}
+
+void Form::destroyAll()
+{
+    auto forms = std::move(registry());
+    registry().clear();
+    forms.clear();
+}
+
+bool Form::anyLoaded()
+{
+    for (const auto& entry : registry()) {
+        if (entry.second && entry.second->isLoaded())
+            return true;
+    }
+    return false;
+}
+
+void Form::load()
+{
+    if (isLoaded())
+        return;
+    m_placed = false;
+    m_leftTwips = m_topTwips = m_widthTwips = m_heightTwips = -1;
+    m_window = new FormWindow(*this);
+    createControls(*m_window);
+    Form_Load();
+}
+
+bool Form::unload()
+{
+    if (!isLoaded())
+        return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel);
+    if (cancel != 0)
+        return false;
+    FormWindow* window = m_window;
+    m_window = nullptr;
+    releaseControls();
+    window->hide();
+    window->deleteLater();
+    if (s_quitWhenNoneLoaded && !anyLoaded())
+        QCoreApplication::exit(0);
+    return true;
+}
+
+void Form::onCloseRequest()
+{
+    unload();
+}
+
+void Form::onResized()
+{
+    Form_Resize();
+}
+
+void Form::placeForFirstShow()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (m_startPosition == StartPosition::CenterScreen) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            QRect frame = m_window->frameGeometry();
+            frame.moveCenter(area.center());
+            m_window->move(frame.topLeft());
+        }
+    }
+}
+
+void Form::show(Form* owner)
+{
+    ensureLoaded();
+    m_window->winId(); // the native window carries the owner relation
+    QWindow* ownerWindow = nullptr;
+    if (owner && owner != this) {
+        owner->window()->winId();
+        ownerWindow = owner->window()->windowHandle();
+    }
+    m_window->windowHandle()->setTransientParent(ownerWindow);
+    setVisible(true);
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::hide()
+{
+    if (isLoaded())
+        m_window->hide();
+}
+
+void Form::setVisible(bool visible)
+{
+    ensureLoaded();
+    if (visible) {
+        placeForFirstShow();
+        m_window->show();
+    } else {
+        m_window->hide();
+    }
+}
+
+bool Form::isVisible() const
+{
+    return isLoaded() && m_window->isVisible();
+}
+
+FormWindow* Form::window()
+{
+    ensureLoaded();
+    return m_window;
+}
+
+namespace {
+
+// Twips kept from the last set while the pixels still match them.
+int readBack(int keptTwips, int pixels)
+{
+    if (keptTwips >= 0 && toPixels(keptTwips) == pixels)
+        return keptTwips;
+    return toTwips(pixels);
+}
+
+} // namespace
+
+int Form::left()
+{
+    ensureLoaded();
+    return readBack(m_leftTwips, m_window->pos().x());
+}
+
+int Form::top()
+{
+    ensureLoaded();
+    return readBack(m_topTwips, m_window->pos().y());
+}
+
+int Form::width()
+{
+    ensureLoaded();
+    return readBack(m_widthTwips, m_window->frameGeometry().width());
+}
+
+int Form::height()
+{
+    ensureLoaded();
+    return readBack(m_heightTwips, m_window->frameGeometry().height());
+}
+
+void Form::setLeft(int twips)
+{
+    ensureLoaded();
+    m_leftTwips = twips;
+    m_placed = true;
+    m_window->move(toPixels(twips), m_window->pos().y());
+}
+
+void Form::setTop(int twips)
+{
+    ensureLoaded();
+    m_topTwips = twips;
+    m_placed = true;
+    m_window->move(m_window->pos().x(), toPixels(twips));
+}
+
+void Form::setWidth(int twips)
+{
+    ensureLoaded();
+    m_widthTwips = twips;
+    const int frame = m_window->frameGeometry().width() - m_window->width();
+    const int client = std::max(0, toPixels(twips) - frame);
+    if (m_window->isFixedSize())
+        m_window->setClientSize(client, m_window->client()->height());
+    else
+        m_window->resize(client, m_window->height());
+}
+
+void Form::setHeight(int twips)
+{
+    ensureLoaded();
+    m_heightTwips = twips;
+    const int frame = m_window->frameGeometry().height() - m_window->height();
+    const int menu = m_window->height() - m_window->client()->height();
+    const int outer = std::max(0, toPixels(twips) - frame);
+    if (m_window->isFixedSize())
+        m_window->setClientSize(m_window->client()->width(), std::max(0, outer - menu));
+    else
+        m_window->resize(m_window->width(), outer);
+}
+
+} // namespace runtime

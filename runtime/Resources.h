@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace runtime {
+
+// The 8-bit text of a stock text carried in the program's resources
+// (":/stock/..."), every byte as it stands in the file.
+QString stockText(const QString& resourcePath);
+
+// The program's contact address, shown by the main menu and the about box.
+inline QString contactAddress()
+{
+    return QStringLiteral("sorvane@example.org");
+}
+
+} // namespace runtime

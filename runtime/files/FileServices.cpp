@@ -1,0 +1,201 @@
+#include "FileServices.h"
+
+#include "RuntimeError.h"
+#include "WinPath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace runtime {
+
+namespace {
+
+QString g_programFolderOverride;
+Files::WriteFault g_writeFault;
+
+QString writeFailure(const QString& hostPath, const QString& reason)
+{
+    return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(hostPath), reason);
+}
+
+QString injectedFault(const QString& hostPath)
+{
+    return g_writeFault ? g_writeFault(hostPath) : QString();
+}
+
+// Writes all of `bytes` and checks that they reached the file; throws with
+// the reason otherwise. The caller commits only after this returned.
+void writeAll(QSaveFile& file, const QString& hostPath, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size())
+        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+}
+
+void commit(QSaveFile& file, const QString& hostPath)
+{
+    // QSaveFile::commit() can report success for data still in its buffer on
+    // a full disk; flushing first makes such a failure visible.
+    if (!file.flush())
+        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+    const QString fault = injectedFault(hostPath);
+    if (!fault.isEmpty()) {
+        file.cancelWriting();
+        throw RuntimeError(writeFailure(hostPath, fault));
+    }
+    if (!file.commit())
+        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+}
+
+std::unique_ptr<QSaveFile> openForWriting(const QString& hostPath)
+{
+    if (QFileInfo(hostPath).isDir())
+        throw RuntimeError(writeFailure(hostPath, QStringLiteral("a folder of that name is in the way")));
+    auto file = std::make_unique<QSaveFile>(hostPath);
+    if (!file->open(QIODevice::WriteOnly)) {
+        const QString folder = QFileInfo(hostPath).absolutePath();
+        const QString reason = QFileInfo(folder).isDir() ? file->errorString()
+                                                         : QStringLiteral("the folder does not exist");
+        throw RuntimeError(writeFailure(hostPath, reason));
+    }
+    return file;
+}
+
+} // namespace
+
+namespace Files {
+
+QString programFolder()
+{
+    if (!g_programFolderOverride.isEmpty())
+        return g_programFolderOverride;
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+void setProgramFolder(const QString& folder)
+{
+    g_programFolderOverride = folder;
+}
+
+void setWriteFault(WriteFault fault)
+{
+    g_writeFault = std::move(fault);
+}
+
+QByteArray encode8Bit(const QString& text, const QString& pathForMessage)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            throw RuntimeError(writeFailure(
+                pathForMessage,
+                QStringLiteral("the text holds the character \"%1\", which an 8-bit file cannot hold").arg(c)));
+        }
+    }
+    return text.toLatin1();
+}
+
+QString decode8Bit(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+
+void writeWholeText(const QString& path, const QString& text)
+{
+    const QString hostPath = WinPath::toHost(path);
+    const QByteArray bytes = encode8Bit(text, hostPath) + QByteArrayLiteral("\r\n");
+    auto file = openForWriting(hostPath);
+    writeAll(*file, hostPath, bytes);
+    commit(*file, hostPath);
+}
+
+void deleteFile(const QString& path)
+{
+    const QString hostPath = WinPath::toHost(path);
+    const QFileInfo info(hostPath);
+    if (!info.exists() && !info.isSymLink())
+        throw RuntimeError(QStringLiteral("Could not delete \"%1\": there is no such file")
+                               .arg(QDir::toNativeSeparators(hostPath)));
+    if (info.isDir())
+        throw RuntimeError(QStringLiteral("Could not delete \"%1\": it is a folder")
+                               .arg(QDir::toNativeSeparators(hostPath)));
+    QFile file(hostPath);
+    if (!file.remove())
+        throw RuntimeError(QStringLiteral("Could not delete \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    const QString hostPath = WinPath::toHost(path);
+    if (path.isEmpty() || QFileInfo(hostPath).isDir())
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": there is no such file")
+                               .arg(QDir::toNativeSeparators(hostPath)));
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+    return bytes;
+}
+
+} // namespace Files
+
+LineWriter::LineWriter(const QString& path)
+    : m_hostPath(WinPath::toHost(path))
+    , m_file(openForWriting(m_hostPath))
+{
+}
+
+LineWriter::~LineWriter() = default; // an uncommitted QSaveFile leaves the old file
+
+void LineWriter::writeLine(const QString& value)
+{
+    if (!m_file)
+        throw RuntimeError(writeFailure(m_hostPath, QStringLiteral("the file is closed")));
+    writeAll(*m_file, m_hostPath, Files::encode8Bit(value, m_hostPath) + QByteArrayLiteral("\r\n"));
+}
+
+void LineWriter::close()
+{
+    if (!m_file)
+        return;
+    auto file = std::move(m_file);
+    commit(*file, m_hostPath);
+}
+
+LineReader::LineReader(const QString& path)
+    : m_hostPath(WinPath::toHost(path))
+{
+    auto file = std::make_unique<QFile>(m_hostPath);
+    if (QFileInfo(m_hostPath).isDir() || !file->open(QIODevice::ReadOnly))
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(m_hostPath), file->errorString()));
+    m_file = std::move(file);
+}
+
+LineReader::~LineReader() = default;
+
+QString LineReader::readLine()
+{
+    if (!m_file || m_file->atEnd()) {
+        close();
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": no more lines")
+                               .arg(QDir::toNativeSeparators(m_hostPath)));
+    }
+    QByteArray line = m_file->readLine();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return Files::decode8Bit(line);
+}
+
+void LineReader::close()
+{
+    m_file.reset();
+}
+
+} // namespace runtime

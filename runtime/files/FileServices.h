@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace runtime {
+
+// The file operations every window goes through. Paths are Windows-style
+// paths (see WinPath); text is 8-bit (Latin-1), so every byte of a file
+// survives a load and a save unchanged. Every operation throws RuntimeError
+// when it fails.
+namespace Files {
+
+// Folder of the program's executable, without a trailing separator.
+QString programFolder();
+// Points the program's folder elsewhere (tests); an empty text restores it.
+void setProgramFolder(const QString& folder);
+
+// Replaces the file with `text` followed by CR LF. The old file stays
+// whole when anything fails.
+void writeWholeText(const QString& path, const QString& text);
+
+// Deletes one file; fails when there is no such file.
+void deleteFile(const QString& path);
+
+// The whole content of a readable file.
+QByteArray readWholeFile(const QString& path);
+
+QByteArray encode8Bit(const QString& text, const QString& pathForMessage);
+QString decode8Bit(const QByteArray& bytes);
+
+// Test hook: a write to a host path for which the function returns a
+// non-empty reason fails with that reason after its data went out, as a
+// full disk would. An empty function removes the hook.
+using WriteFault = std::function<QString(const QString& hostPath)>;
+void setWriteFault(WriteFault fault);
+
+} // namespace Files
+
+// Writes a settings file line by line: created as 8-bit text, replacing any
+// existing file once closed. Destroyed unclosed, it leaves the old file.
+class LineWriter
+{
+public:
+    explicit LineWriter(const QString& path);
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void writeLine(const QString& value); // the value and CR LF
+    void close();
+
+private:
+    QString m_hostPath;
+    std::unique_ptr<QSaveFile> m_file;
+};
+
+// Reads a settings file line by line; the file must exist. A read past the
+// last line fails, and a failed reader is closed at once.
+class LineReader
+{
+public:
+    explicit LineReader(const QString& path);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    QString readLine(); // the next line without its line end
+    void close();
+
+private:
+    QString m_hostPath;
+    std::unique_ptr<QFile> m_file;
+};
+
+} // namespace runtime

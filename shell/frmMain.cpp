@@ -1,0 +1,212 @@
+#include "frmMain.h"
+
+#include "Form2.h"
+#include "runtime/Dialogs.h"
+#include "runtime/Twips.h"
+#include "runtime/Resources.h"
+
+#include <QFont>
+
+using namespace runtime;
+
+namespace {
+
+QFont sansSerif(qreal pointSize, int weight)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    return font;
+}
+
+} // namespace
+
+frmMain::frmMain()
+    : Form(QStringLiteral("frmMain"))
+{
+}
+
+Label* frmMain::makeLink(const QString& caption, int top, int width, QWidget* client)
+{
+    auto* label = new Label(caption, client);
+    label->setFont(sansSerif(24, 400));
+    placeControl(*label, 240, top, width, 615);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+void frmMain::createControls(FormWindow& window)
+{
+    window.setWindowTitle(QStringLiteral("Sorvane"));
+    window.setBorderStyle(BorderStyle::None);
+    window.setClientSize(toPixels(12000), toPixels(7995));
+    setStartPosition(StartPosition::CenterScreen);
+    QWidget* client = window.client();
+
+    auto* background = new QLabel(client);
+    background->setPixmap(QPixmap(QStringLiteral(":/pictures/background.png")));
+    background->setGeometry(0, 0, 800, 533);
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // The eight links, top to bottom, 720 twips apart.
+    m_Label5 = makeLink(QStringLiteral("Change Bot Names"), 240, 4215, client);
+    m_Label10 = makeLink(QStringLiteral("Change Bot Strategies"), 960, 4815, client);
+    m_Label1 = makeLink(QStringLiteral("Change Max Bots"), 1680, 3855, client);
+    m_Label7 = makeLink(QStringLiteral("Remove intro"), 2400, 2895, client);
+    m_Label6 = makeLink(QStringLiteral("Score Editor"), 3120, 2775, client);
+    m_Label4 = makeLink(QStringLiteral("Tweak Editor"), 3840, 2895, client);
+    m_Label9 = makeLink(QStringLiteral("Forum"), 4560, 1455, client);
+    m_Label11 = makeLink(QStringLiteral("Change mod / BF2142 path"), 5280, 6015, client);
+    for (Label* label : {m_Label5, m_Label1, m_Label7, m_Label6, m_Label4, m_Label9})
+        label->setForeColor(Colour::Black);
+    // "Change Bot Strategies", "Change mod / BF2142 path" and "X" start in
+    // the system's text colour.
+
+    m_Label2 = new Label(QStringLiteral("X"), client);
+    m_Label2->setFont(sansSerif(24, 400));
+    m_Label2->setAlignment(Qt::AlignCenter);
+    m_Label2->setCursor(Qt::PointingHandCursor);
+    placeControl(*m_Label2, 11400, 120, 375, 495);
+
+    m_Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
+    m_Image1->setCursor(Qt::PointingHandCursor);
+    placeControl(*m_Image1, 10800, 720, 1020, 900);
+
+    m_Label3 = new Label(contactAddress(), client);
+    m_Label3->setFont(sansSerif(12, 700));
+    m_Label3->setForeColor(Colour::Orange);
+    placeControl(*m_Label3, 8640, 7560, 3255, 375);
+
+    m_Label8 = new Label(QStringLiteral("V3.4"), client);
+    m_Label8->setFont(sansSerif(9.75, 700));
+    m_Label8->setForeColor(Colour::Orange);
+    placeControl(*m_Label8, 120, 7680, 495, 255);
+    m_Label8->hide();
+
+    connect(&window, &FormWindow::mouseMoved, this, &frmMain::Form_MouseMove);
+    const std::pair<Label*, void (frmMain::*)()> moves[] = {
+        {m_Label1, &frmMain::Label1_MouseMove}, {m_Label2, &frmMain::Label2_MouseMove},
+        {m_Label4, &frmMain::Label4_MouseMove}, {m_Label5, &frmMain::Label5_MouseMove},
+        {m_Label6, &frmMain::Label6_MouseMove}, {m_Label7, &frmMain::Label7_MouseMove},
+        {m_Label9, &frmMain::Label9_MouseMove}, {m_Label10, &frmMain::Label10_MouseMove},
+        {m_Label11, &frmMain::Label11_MouseMove},
+    };
+    for (const auto& [label, handler] : moves)
+        connect(label, &Label::mouseMoved, this, handler);
+    const std::pair<Label*, void (frmMain::*)()> clicks[] = {
+        {m_Label1, &frmMain::Label1_Click}, {m_Label2, &frmMain::Label2_Click},
+        {m_Label4, &frmMain::Label4_Click}, {m_Label5, &frmMain::Label5_Click},
+        {m_Label6, &frmMain::Label6_Click}, {m_Label7, &frmMain::Label7_Click},
+        {m_Label9, &frmMain::Label9_Click}, {m_Label10, &frmMain::Label10_Click},
+        {m_Label11, &frmMain::Label11_Click}, {m_Image1, &frmMain::Image1_Click},
+    };
+    for (const auto& [label, handler] : clicks)
+        connect(label, &Label::clicked, this, handler);
+}
+
+void frmMain::releaseControls()
+{
+    m_Label1 = m_Label2 = m_Label3 = m_Label4 = m_Label5 = m_Label6 = nullptr;
+    m_Label7 = m_Label8 = m_Label9 = m_Label10 = m_Label11 = nullptr;
+    m_Image1 = nullptr;
+}
+
+// clang-format off
+Label* frmMain::Label1() { ensureLoaded(); return m_Label1; }
+Label* frmMain::Label2() { ensureLoaded(); return m_Label2; }
+Label* frmMain::Label3() { ensureLoaded(); return m_Label3; }
+Label* frmMain::Label4() { ensureLoaded(); return m_Label4; }
+Label* frmMain::Label5() { ensureLoaded(); return m_Label5; }
+Label* frmMain::Label6() { ensureLoaded(); return m_Label6; }
+Label* frmMain::Label7() { ensureLoaded(); return m_Label7; }
+Label* frmMain::Label8() { ensureLoaded(); return m_Label8; }
+Label* frmMain::Label9() { ensureLoaded(); return m_Label9; }
+Label* frmMain::Label10() { ensureLoaded(); return m_Label10; }
+Label* frmMain::Label11() { ensureLoaded(); return m_Label11; }
+Image* frmMain::Image1() { ensureLoaded(); return m_Image1; }
+// clang-format on
+
+std::array<Label*, 9> frmMain::linkLabels()
+{
+    return {Label1(), Label2(), Label4(), Label5(), Label6(), Label7(), Label9(), Label10(), Label11()};
+}
+
+void frmMain::highlight(Label* hovered)
+{
+    for (Label* label : linkLabels())
+        label->setForeColor(label == hovered ? Colour::Red : Colour::Black);
+}
+
+// clang-format off
+void frmMain::Form_MouseMove() { highlight(nullptr); }
+void frmMain::Label1_MouseMove() { highlight(Label1()); }
+void frmMain::Label2_MouseMove() { highlight(Label2()); }
+void frmMain::Label4_MouseMove() { highlight(Label4()); }
+void frmMain::Label5_MouseMove() { highlight(Label5()); }
+void frmMain::Label6_MouseMove() { highlight(Label6()); }
+void frmMain::Label7_MouseMove() { highlight(Label7()); }
+void frmMain::Label9_MouseMove() { highlight(Label9()); }
+void frmMain::Label10_MouseMove() { highlight(Label10()); }
+void frmMain::Label11_MouseMove() { highlight(Label11()); }
+// clang-format on
+
+void frmMain::Label5_Click()
+{
+    Label5()->setForeColor(Colour::Black);
+}
+
+void frmMain::Label10_Click()
+{
+}
+
+void frmMain::Label1_Click()
+{
+    Label1()->setForeColor(Colour::Black);
+}
+
+void frmMain::Label7_Click()
+{
+    Label7()->setForeColor(Colour::Black);
+}
+
+void frmMain::Label6_Click()
+{
+    Label6()->setForeColor(Colour::Black);
+}
+
+void frmMain::Label4_Click()
+{
+}
+
+void frmMain::Label9_Click()
+{
+    Label9()->setForeColor(Colour::Black);
+}
+
+void frmMain::Label11_Click()
+{
+    Label11()->setForeColor(Colour::Black);
+    Form2::instance().show(this);
+}
+
+void frmMain::Image1_Click()
+{
+}
+
+void frmMain::Label2_Click()
+{
+    // 1. Ask; 2. Yes ends the program at once; 3. No changes nothing.
+    const int answer = Dialogs::msgBox(QStringLiteral("Are you sure you want exit?"),
+                                       MsgBoxStyle::YesNo | MsgBoxStyle::Information, QStringLiteral("Sorvane"));
+    if (answer == MsgBoxResult::Yes)
+        Dialogs::endProgram();
+}
+
+void frmMain::Form_QueryUnload(int& cancel)
+{
+    // Closed by the window system (Alt+F4, the session): the same question as
+    // "X". The window itself never goes away; Yes ends the whole program.
+    cancel = 1;
+    Label2_Click();
+}
