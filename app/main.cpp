@@ -1,15 +1,15 @@
+#include "runtime/Application.h"
 #include "runtime/Form.h"
 #include "shell/Form2.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    runtime::setUpApplicationLook();
     QApplication::setQuitOnLastWindowClosed(false);
     runtime::Form::setQuitWhenNoneLoaded(true);
 

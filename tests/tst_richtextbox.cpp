@@ -1,0 +1,126 @@
+#include "runtime/RichTextBox.h"
+#include "runtime/files/FileServices.h"
+#include "runtime/files/RuntimeError.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using namespace runtime;
+
+class TestRichTextBox : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textComesBackWithCrLf_data();
+    void textComesBackWithCrLf();
+    void loadDropsOneFinalLineEnd_data();
+    void loadDropsOneFinalLineEnd();
+    void loadThenSaveKeepsEveryByte();
+    void failedLoadKeepsText();
+    void selectionCountsCrLfAsTwo();
+    void holdsLongTexts();
+};
+
+void TestRichTextBox::textComesBackWithCrLf_data()
+{
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("got");
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\r\nb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
+    QTest::newRow("lone LF") << QStringLiteral("a\nb") << QStringLiteral("a\r\nb");
+    QTest::newRow("empty lines kept") << QStringLiteral("\r\n\r\nx\r\n") << QStringLiteral("\r\n\r\nx\r\n");
+    QTest::newRow("no-break space kept") << QStringLiteral("a\u00a0b") << QStringLiteral("a\u00a0b");
+    QTest::newRow("tab kept") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
+}
+
+void TestRichTextBox::textComesBackWithCrLf()
+{
+    QFETCH(QString, set);
+    QFETCH(QString, got);
+    RichTextBox box(QString(), nullptr);
+    box.setText(set);
+    QCOMPARE(box.text(), got);
+}
+
+void TestRichTextBox::loadDropsOneFinalLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one line") << QByteArray("BF2142\r\n") << QStringLiteral("BF2142");
+    QTest::newRow("no line end") << QByteArray("BF2142") << QStringLiteral("BF2142");
+    QTest::newRow("only the last of two") << QByteArray("a\r\nb\r\n\r\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("CR LF alone") << QByteArray("\r\n") << QString();
+}
+
+void TestRichTextBox::loadDropsOneFinalLineEnd()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    Sandbox sandbox;
+    writeBytes(sandbox.programFile(QStringLiteral("f.txt")), file);
+    RichTextBox box(QStringLiteral("design"), nullptr);
+    box.loadFile(sandbox.programFolder() + QStringLiteral("\\F.TXT"));
+    QCOMPARE(box.text(), text);
+}
+
+void TestRichTextBox::loadThenSaveKeepsEveryByte()
+{
+    Sandbox sandbox;
+    QByteArray bytes;
+    for (int i = 1; i < 256; ++i) {
+        if (i != '\r' && i != '\n')
+            bytes += char(i);
+    }
+    bytes += "\r\nsecond line\r\n";
+    writeBytes(sandbox.programFile(QStringLiteral("in.tweak")), bytes);
+
+    RichTextBox box(QString(), nullptr);
+    box.loadFile(sandbox.programFile(QStringLiteral("in.tweak")));
+    Files::writeWholeText(sandbox.programFile(QStringLiteral("out.tweak")), box.text());
+    QCOMPARE(readBytes(sandbox.programFile(QStringLiteral("out.tweak"))), bytes);
+}
+
+void TestRichTextBox::failedLoadKeepsText()
+{
+    Sandbox sandbox;
+    RichTextBox box(QStringLiteral("Type here your notes."), nullptr);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, box.loadFile(sandbox.programFolder() + QStringLiteral("\\none.txt")));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, box.loadFile(QString()));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, box.loadFile(sandbox.programFolder()));
+    QCOMPARE(box.text(), QStringLiteral("Type here your notes."));
+}
+
+void TestRichTextBox::selectionCountsCrLfAsTwo()
+{
+    RichTextBox box(QStringLiteral("first\r\nsecond\r\nthird"), nullptr);
+    const QString text = box.text();
+    const int start = int(text.indexOf(QStringLiteral("third")));
+    QCOMPARE(start, 15);
+    box.setSelStart(start);
+    box.setSelLength(5);
+    QCOMPARE(box.textCursor().selectedText(), QStringLiteral("third"));
+    QCOMPARE(box.selStart(), start);
+    QCOMPARE(box.selLength(), 5);
+
+    // A selection across a line break counts the CR LF as two.
+    box.setSelStart(3);
+    box.setSelLength(6);
+    QCOMPARE(box.selLength(), 6);
+    QCOMPARE(box.textCursor().selectedText(), QStringLiteral("st\u2029se"));
+}
+
+void TestRichTextBox::holdsLongTexts()
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("SCORE_LINE_%1 = %2\r\n").arg(i).arg(i * 3);
+    QVERIFY(text.size() > 30000);
+    RichTextBox box(QString(), nullptr);
+    box.setText(text);
+    QCOMPARE(box.text(), text);
+}
+
+QTEST_MAIN(TestRichTextBox)
+#include "tst_richtextbox.moc"
