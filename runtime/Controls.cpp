@@ -160,7 +160,10 @@ Line::Line(int x1, int y1, int x2, int y2, int bgr, int widthPixels, QWidget* pa
 
 void Line::paintEvent(QPaintEvent*)
 {
+    // The pen covers the pixels from the line's own coordinates on, to the
+    // right and downward, so a wide line keeps its whole width in the box.
     QPainter painter(this);
+    painter.translate(m_penWidth / 2.0, m_penWidth / 2.0);
     painter.setPen(QPen(m_colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(m_line);
 }

@@ -4,9 +4,9 @@
 #include "files/WinPath.h"
 
 #include <QDir>
-#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QStyle>
 
 namespace runtime {
 
@@ -41,10 +41,24 @@ constexpr int PathRole = Qt::UserRole;
 DriveList::DriveList(QWidget* parent)
     : QComboBox(parent)
 {
-    const QStringList drives = machineDrives();
-    addItems(drives);
-    setCurrentIndex(std::max(0, static_cast<int>(drives.indexOf(driveOf(QDir::currentPath(), drives)))));
     connect(this, &QComboBox::activated, this, [this] { Q_EMIT changed(); });
+}
+
+void DriveList::ensureFilled() const
+{
+    if (count() > 0)
+        return;
+    auto* self = const_cast<DriveList*>(this);
+    const QSignalBlocker blocker(self);
+    const QStringList drives = machineDrives();
+    self->addItems(drives);
+    self->setCurrentIndex(std::max(0, static_cast<int>(drives.indexOf(driveOf(QDir::currentPath(), drives)))));
+}
+
+void DriveList::showEvent(QShowEvent* event)
+{
+    ensureFilled();
+    QComboBox::showEvent(event);
 }
 
 QString DriveList::driveOf(const QString& folder, const QStringList& drives)
@@ -65,11 +79,13 @@ QString DriveList::driveOf(const QString& folder, const QStringList& drives)
 
 QString DriveList::drive() const
 {
+    ensureFilled();
     return currentText();
 }
 
 void DriveList::setDrive(const QString& drive)
 {
+    ensureFilled();
     const int index = findText(drive);
     if (index >= 0 && index != currentIndex()) {
         setCurrentIndex(index);
@@ -83,7 +99,6 @@ FolderList::FolderList(QWidget* parent)
     : QListWidget(parent)
     , m_path(QDir::toNativeSeparators(QDir::currentPath()))
 {
-    fill();
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
     connect(this, &QListWidget::itemActivated, this, &FolderList::openItem);
 }
@@ -95,15 +110,28 @@ void FolderList::setPath(const QString& folder)
     if (host.isEmpty() || !info.isDir())
         throw RuntimeError(QStringLiteral("\"%1\" is not an existing folder").arg(folder));
     m_path = QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
-    fill();
+    refresh();
     Q_EMIT changed();
+}
+
+void FolderList::showEvent(QShowEvent* event)
+{
+    fill();
+    QListWidget::showEvent(event);
+}
+
+void FolderList::refresh()
+{
+    if (isVisible())
+        fill();
+    else
+        clear();
 }
 
 void FolderList::fill()
 {
     clear();
-    const QFileIconProvider icons;
-    const QIcon folderIcon = icons.icon(QFileIconProvider::Folder);
+    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
 
     // The open folder and its ancestors, root first, indented by depth.
     QStringList chain;
@@ -142,7 +170,7 @@ void FolderList::openItem(QListWidgetItem* item)
     try {
         setPath(item->data(PathRole).toString());
     } catch (const RuntimeError&) {
-        fill(); // the folder went away: show what is there now
+        refresh(); // the folder went away: show what is there now
     }
 }
 

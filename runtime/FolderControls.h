@@ -21,7 +21,13 @@ public:
 Q_SIGNALS:
     void changed(); // the user chose another drive
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The drives are listed when the list is first needed, so a window
+    // that is loaded but never shown costs nothing.
+    void ensureFilled() const;
     static QString driveOf(const QString& folder, const QStringList& drives);
 };
 
@@ -40,8 +46,14 @@ public:
 Q_SIGNALS:
     void changed();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Entries are listed when the list is shown; a hidden list only holds
+    // its path.
     void fill();
+    void refresh();
     void openItem(QListWidgetItem* item);
 
     QString m_path;

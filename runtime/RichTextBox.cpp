@@ -10,22 +10,62 @@ namespace runtime {
 
 namespace {
 
-// The document's own text with paragraph breaks as '\n'.
-QString documentText(const QTextDocument& document)
+QString withNewlines(const QString& text)
 {
-    QString text = document.toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return plain;
 }
 
 } // namespace
 
 RichTextBox::RichTextBox(const QString& text, QWidget* parent)
-    : QPlainTextEdit(parent)
+    : QWidget(parent)
+    , m_text(withNewlines(text))
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setText(text);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QPlainTextEdit* RichTextBox::editor()
+{
+    if (!m_editor) {
+        m_editor = new QPlainTextEdit(this);
+        m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_editor->setGeometry(rect());
+        setFocusProxy(m_editor);
+        setSingleLine(m_singleLine);
+        m_editor->setPlainText(m_text);
+        m_text.clear();
+        m_editor->show();
+    }
+    return m_editor;
+}
+
+void RichTextBox::setSingleLine(bool singleLine)
+{
+    m_singleLine = singleLine;
+    if (!m_editor)
+        return;
+    const Qt::ScrollBarPolicy policy = singleLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    m_editor->setVerticalScrollBarPolicy(policy);
+    m_editor->setHorizontalScrollBarPolicy(policy);
+    m_editor->setTabChangesFocus(singleLine);
+    if (singleLine)
+        m_editor->document()->setDocumentMargin(1);
+}
+
+void RichTextBox::showEvent(QShowEvent* event)
+{
+    editor();
+    QWidget::showEvent(event);
+}
+
+void RichTextBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_editor)
+        m_editor->setGeometry(rect());
 }
 
 void RichTextBox::loadFile(const QString& path)
@@ -40,25 +80,32 @@ void RichTextBox::loadFile(const QString& path)
 
 QString RichTextBox::text() const
 {
-    QString text = documentText(*document());
+    QString text;
+    if (m_editor) {
+        text = m_editor->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    } else {
+        text = m_text;
+    }
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return text;
 }
 
 void RichTextBox::setText(const QString& text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(plain);
+    if (m_editor)
+        m_editor->setPlainText(withNewlines(text));
+    else
+        m_text = withNewlines(text);
 }
 
-int RichTextBox::toDocumentPosition(int position) const
+int RichTextBox::toDocumentPosition(int position)
 {
     // Each line break before the position stands for two characters of the
     // CR LF text but one of the document.
     int remaining = std::max(0, position);
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = editor()->document()->begin(); block.isValid(); block = block.next()) {
         const int length = block.length() - 1; // without the break
         if (remaining <= length || !block.next().isValid())
             return block.position() + std::min(remaining, length);
@@ -70,42 +117,42 @@ int RichTextBox::toDocumentPosition(int position) const
     return 0;
 }
 
-int RichTextBox::toTextPosition(int documentPosition) const
+int RichTextBox::toTextPosition(int documentPosition)
 {
-    const QTextBlock block = document()->findBlock(documentPosition);
+    const QTextBlock block = editor()->document()->findBlock(documentPosition);
     return documentPosition + block.blockNumber();
 }
 
-int RichTextBox::selStart() const
+int RichTextBox::selStart()
 {
-    return toTextPosition(textCursor().selectionStart());
+    return toTextPosition(editor()->textCursor().selectionStart());
 }
 
 void RichTextBox::setSelStart(int position)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = editor()->textCursor();
     cursor.setPosition(toDocumentPosition(position));
-    setTextCursor(cursor);
+    m_editor->setTextCursor(cursor);
 }
 
-int RichTextBox::selLength() const
+int RichTextBox::selLength()
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = editor()->textCursor();
     return toTextPosition(cursor.selectionEnd()) - toTextPosition(cursor.selectionStart());
 }
 
 void RichTextBox::setSelLength(int length)
 {
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = editor()->textCursor();
     const int start = toTextPosition(cursor.selectionStart());
     cursor.setPosition(cursor.selectionStart());
     cursor.setPosition(toDocumentPosition(start + std::max(0, length)), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    m_editor->setTextCursor(cursor);
 }
 
 void RichTextBox::focus()
 {
-    setFocus(Qt::OtherFocusReason);
+    editor()->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace runtime

@@ -2,12 +2,17 @@
 
 #include <QPlainTextEdit>
 #include <QString>
+#include <QWidget>
 
 namespace runtime {
 
 // A multi-line plain-text box. Its text is exchanged with CR LF line
 // breaks, and selection positions count in that text (a CR LF counts two).
-class RichTextBox : public QPlainTextEdit
+//
+// The editor widget is made when the box is first shown or its selection
+// is used; until then the box only holds its text, so a hidden load buffer
+// or a box on a window that stays hidden costs next to nothing.
+class RichTextBox : public QWidget
 {
     Q_OBJECT
 public:
@@ -18,18 +23,30 @@ public:
     // Throws when the file cannot be read; the text is then unchanged.
     void loadFile(const QString& path);
 
-    QString text() const;             // line breaks as CR LF
+    QString text() const;              // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line
 
-    int selStart() const;
+    int selStart();
     void setSelStart(int position);
-    int selLength() const;
+    int selLength();
     void setSelLength(int length);
     void focus();
 
+    // A box one line high: no scroll bars, Tab moves on.
+    void setSingleLine(bool singleLine);
+    QPlainTextEdit* editor();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    int toDocumentPosition(int position) const;
-    int toTextPosition(int documentPosition) const;
+    int toDocumentPosition(int position);
+    int toTextPosition(int documentPosition);
+
+    QPlainTextEdit* m_editor = nullptr;
+    QString m_text; // line breaks as '\n'; used while there is no editor
+    bool m_singleLine = false;
 };
 
 } // namespace runtime

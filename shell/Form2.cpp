@@ -31,10 +31,7 @@ void Form2::createControls(FormWindow& window)
     m_Label2 = new Label(QStringLiteral("Select Mod:"), client);
     placeControl(*m_Label2, 4680, 1080, 855, 255);
     m_Text1 = new RichTextBox(QStringLiteral("BF2142"), client);
-    m_Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_Text1->setTabChangesFocus(true);
-    m_Text1->document()->setDocumentMargin(1);
+    m_Text1->setSingleLine(true);
     placeControl(*m_Text1, 4680, 1320, 2415, 300);
     m_Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
     placeControl(*m_Image1, 6120, 4200, 1020, 900);

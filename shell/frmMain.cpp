@@ -45,7 +45,7 @@ void frmMain::createControls(FormWindow& window)
     QWidget* client = window.client();
 
     auto* background = new QLabel(client);
-    background->setPixmap(QPixmap(QStringLiteral(":/pictures/background.png")));
+    background->setPixmap(QPixmap(QStringLiteral(":/pictures/background.bmp")));
     background->setGeometry(0, 0, 800, 533);
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
 

@@ -277,6 +277,7 @@ void TestForm2::choosingADriveMovesTheFolderList()
 {
     Sandbox sandbox;
     Form2& form = Form2::instance();
+    form.show();
     form.Dir1()->setPath(sandbox.gameFolder());
     const int root = form.Drive1()->findText(QStringLiteral("/"));
     QVERIFY(root >= 0);
