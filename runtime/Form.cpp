@@ -158,8 +158,17 @@ bool Form::unload()
     releaseControls();
     window->hide();
     window->deleteLater();
-    if (s_quitWhenNoneLoaded && !anyLoaded())
-        QCoreApplication::exit(0);
+    // Looked at once the running handler has finished: it may still load or
+    // show another window after this unload.
+    if (s_quitWhenNoneLoaded) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [] {
+                if (s_quitWhenNoneLoaded && !anyLoaded())
+                    QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
+    }
     return true;
 }
 

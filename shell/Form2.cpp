@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "frmAbout.h"
+#include "frmAboutUitbreiding.h"
 #include "frmMain.h"
 #include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
@@ -139,5 +141,6 @@ void Form2::Drive1_Change()
 
 void Form2::Image1_Click()
 {
-    // The about box and its side panel are shown from here once they exist.
+    frmAbout::instance().show(this);
+    frmAboutUitbreiding::instance().show(this);
 }

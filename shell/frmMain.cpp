@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
 #include "Form2.h"
+#include "frmAbout.h"
+#include "frmAboutUitbreiding.h"
 #include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
 #include "runtime/Resources.h"
@@ -192,6 +194,8 @@ void frmMain::Label11_Click()
 
 void frmMain::Image1_Click()
 {
+    frmAbout::instance().show(this);
+    frmAboutUitbreiding::instance().show(this);
 }
 
 void frmMain::Label2_Click()
