@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "Form2.h"
+#include "bots/Form1.h"
 #include "frmAbout.h"
 #include "frmAboutUitbreiding.h"
 #include "runtime/Dialogs.h"
@@ -165,6 +166,7 @@ void frmMain::Label10_Click()
 void frmMain::Label1_Click()
 {
     Label1()->setForeColor(Colour::Black);
+    Form1::instance().show(this);
 }
 
 void frmMain::Label7_Click()
