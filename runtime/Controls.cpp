@@ -95,6 +95,7 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     , m_text(text)
     , m_edit(new QLineEdit(text, this))
 {
+    setFocusProxy(m_edit);
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& edited) { m_text = edited; });
 }
 
