@@ -32,7 +32,7 @@ build() { # folder, build type, extra cmake options...
 case "${1:-}" in
 run)
     install_missing
-    build build-release Release
+    build build-release Release -DBUILD_TESTING=OFF
     exec "$root/build-release/app/sorvane"
     ;;
 test)
