@@ -52,83 +52,57 @@ void Form1::createControls(FormWindow& window)
     window.setBorderStyle(BorderStyle::FixedDialog);
 
     QMenuBar* menuBar = window.menuBar();
-    m_mnuFile = menuBar->addMenu(QStringLiteral("File"));
-    m_mnuFileSave = m_mnuFile->addAction(QStringLiteral("Save"));
-    m_mnuFileReset = m_mnuFile->addAction(QStringLiteral("Reset and save"));
-    m_mnuHelp = menuBar->addMenu(QStringLiteral("Help"));
-    m_mnuHelpAbout = m_mnuHelp->addAction(QStringLiteral("About"));
+    mnuFile = menuBar->addMenu(QStringLiteral("File"));
+    mnuFileSave = mnuFile()->addAction(QStringLiteral("Save"));
+    mnuFileReset = mnuFile()->addAction(QStringLiteral("Reset and save"));
+    mnuHelp = menuBar->addMenu(QStringLiteral("Help"));
+    mnuHelpAbout = mnuHelp()->addAction(QStringLiteral("About"));
     // Stored unavailable: shown greyed out, so "About" cannot be chosen.
-    m_mnuHelp->menuAction()->setEnabled(false);
+    mnuHelp()->menuAction()->setEnabled(false);
 
     window.setClientSize(toPixels(6255), toPixels(1605));
     QWidget* client = window.client();
 
-    m_Slider1 = new Slider(client);
-    m_Slider1->setRange(MinBots, MaxBots);
-    m_Slider1->setValue(DefaultBots);
-    m_Slider1->setPageStep(5);
-    m_Slider1->setSingleStep(1);
-    m_Slider1->setTickPosition(QSlider::TicksBelow);
-    m_Slider1->setTickInterval(8);
-    placeControl(*m_Slider1, 0, 120, 6255, 675);
+    Slider1 = new Slider(client);
+    Slider1()->setRange(MinBots, MaxBots);
+    Slider1()->setValue(DefaultBots);
+    Slider1()->setPageStep(5);
+    Slider1()->setSingleStep(1);
+    Slider1()->setTickPosition(QSlider::TicksBelow);
+    Slider1()->setTickInterval(8);
+    placeControl(*Slider1(), 0, 120, 6255, 675);
 
-    m_Label1 = new Label(QStringLiteral("Selected bots: 16"), client);
-    placeControl(*m_Label1, 120, 840, 1695, 255);
-    m_Label2 = new Label(QStringLiteral("Default bots: 16"), client);
-    placeControl(*m_Label2, 120, 1080, 1335, 255);
-    m_Label3 = new Label(QStringLiteral("Warning: 256 bots can make the game very slow!!!"), client);
-    m_Label3->setForeColor(Colour::Red);
-    placeControl(*m_Label3, 120, 1320, 3735, 255);
+    Label1 = new Label(QStringLiteral("Selected bots: 16"), client);
+    placeControl(*Label1(), 120, 840, 1695, 255);
+    Label2 = new Label(QStringLiteral("Default bots: 16"), client);
+    placeControl(*Label2(), 120, 1080, 1335, 255);
+    Label3 = new Label(QStringLiteral("Warning: 256 bots can make the game very slow!!!"), client);
+    Label3()->setForeColor(Colour::Red);
+    placeControl(*Label3(), 120, 1320, 3735, 255);
 
-    m_Command1 = new CommandButton(QStringLiteral("Save"), client);
-    m_Command1->hide();
-    m_Command2 = new CommandButton(QStringLiteral("Reset and Save"), client);
-    m_Command2->hide();
-    m_txtLoad = new TextBox(QString(), client);
-    m_txtLoad->hide();
-    m_Text1 = new TextBox(QString(), client);
-    m_Text1->hide();
-    m_Text2 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_front.txt")), client);
-    m_Text2->hide();
-    m_Text3 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_end.txt")), client);
-    m_Text3->hide();
+    Command1 = new CommandButton(QStringLiteral("Save"), client);
+    Command1()->hide();
+    Command2 = new CommandButton(QStringLiteral("Reset and Save"), client);
+    Command2()->hide();
+    txtLoad = new TextBox(QString(), client);
+    txtLoad()->hide();
+    Text1 = new TextBox(QString(), client);
+    Text1()->hide();
+    Text2 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_front.txt")), client);
+    Text2()->hide();
+    Text3 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_end.txt")), client);
+    Text3()->hide();
 
-    connect(m_Slider1, &Slider::mouseMoved, this, &Form1::Slider1_MouseMove);
-    connect(m_Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
-    connect(m_Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(m_Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(m_mnuFileSave, &QAction::triggered, this, &Form1::mnuFileSave_Click);
-    connect(m_mnuFileReset, &QAction::triggered, this, &Form1::mnuFileReset_Click);
-    connect(m_mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+    connect(Slider1(), &Slider::mouseMoved, this, &Form1::Slider1_MouseMove);
+    connect(Slider1(), &QSlider::valueChanged, this, &Form1::Slider1_Change);
+    connect(Command1(), &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2(), &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(mnuFileSave(), &QAction::triggered, this, &Form1::mnuFileSave_Click);
+    connect(mnuFileReset(), &QAction::triggered, this, &Form1::mnuFileReset_Click);
+    connect(mnuHelpAbout(), &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
 }
 
-void Form1::releaseControls()
-{
-    m_Slider1 = nullptr;
-    m_Label1 = m_Label2 = m_Label3 = nullptr;
-    m_Command1 = m_Command2 = nullptr;
-    m_txtLoad = m_Text1 = m_Text2 = m_Text3 = nullptr;
-    m_mnuFile = m_mnuHelp = nullptr;
-    m_mnuFileSave = m_mnuFileReset = m_mnuHelpAbout = nullptr;
-}
 
-// clang-format off
-Slider* Form1::Slider1() { ensureLoaded(); return m_Slider1; }
-Label* Form1::Label1() { ensureLoaded(); return m_Label1; }
-Label* Form1::Label2() { ensureLoaded(); return m_Label2; }
-Label* Form1::Label3() { ensureLoaded(); return m_Label3; }
-CommandButton* Form1::Command1() { ensureLoaded(); return m_Command1; }
-CommandButton* Form1::Command2() { ensureLoaded(); return m_Command2; }
-TextBox* Form1::txtLoad() { ensureLoaded(); return m_txtLoad; }
-TextBox* Form1::Text1() { ensureLoaded(); return m_Text1; }
-TextBox* Form1::Text2() { ensureLoaded(); return m_Text2; }
-TextBox* Form1::Text3() { ensureLoaded(); return m_Text3; }
-QMenu* Form1::mnuFile() { ensureLoaded(); return m_mnuFile; }
-QAction* Form1::mnuFileSave() { ensureLoaded(); return m_mnuFileSave; }
-QAction* Form1::mnuFileReset() { ensureLoaded(); return m_mnuFileReset; }
-QMenu* Form1::mnuHelp() { ensureLoaded(); return m_mnuHelp; }
-QAction* Form1::mnuHelpAbout() { ensureLoaded(); return m_mnuHelpAbout; }
-// clang-format on
 
 void Form1::Form_Load()
 {

@@ -15,22 +15,22 @@ class Form1 : public runtime::Form
 public:
     static Form1& instance() { return instanceOf<Form1>(); }
 
-    runtime::Slider* Slider1();
-    runtime::Label* Label1(); // "Selected bots: " and the slider's value
-    runtime::Label* Label2(); // "Default bots: 16"
-    runtime::Label* Label3(); // the red warning
-    runtime::CommandButton* Command1(); // hidden: Save
-    runtime::CommandButton* Command2(); // hidden: Reset and Save
-    runtime::TextBox* txtLoad(); // hidden: the path of MaxBots.ini
-    runtime::TextBox* Text1(); // hidden: assembly buffer of AIDefault.ai
-    runtime::TextBox* Text2(); // hidden: stock front piece
-    runtime::TextBox* Text3(); // hidden: stock end piece
+    runtime::FormControl<runtime::Slider> Slider1{this};
+    runtime::FormControl<runtime::Label> Label1{this}; // "Selected bots: " and the slider's value
+    runtime::FormControl<runtime::Label> Label2{this}; // "Default bots: 16"
+    runtime::FormControl<runtime::Label> Label3{this}; // the red warning
+    runtime::FormControl<runtime::CommandButton> Command1{this}; // hidden: Save
+    runtime::FormControl<runtime::CommandButton> Command2{this}; // hidden: Reset and Save
+    runtime::FormControl<runtime::TextBox> txtLoad{this}; // hidden: the path of MaxBots.ini
+    runtime::FormControl<runtime::TextBox> Text1{this}; // hidden: assembly buffer of AIDefault.ai
+    runtime::FormControl<runtime::TextBox> Text2{this}; // hidden: stock front piece
+    runtime::FormControl<runtime::TextBox> Text3{this}; // hidden: stock end piece
 
-    QMenu* mnuFile();
-    QAction* mnuFileSave();
-    QAction* mnuFileReset();
-    QMenu* mnuHelp();
-    QAction* mnuHelpAbout();
+    runtime::FormControl<QMenu> mnuFile{this};
+    runtime::FormControl<QAction> mnuFileSave{this};
+    runtime::FormControl<QAction> mnuFileReset{this};
+    runtime::FormControl<QMenu> mnuHelp{this};
+    runtime::FormControl<QAction> mnuHelpAbout{this};
 
     void Slider1_MouseMove();
     void Slider1_Change();
@@ -42,7 +42,6 @@ public:
 
 protected:
     void createControls(runtime::FormWindow& window) override;
-    void releaseControls() override;
     void Form_Load() override;
     void Form_QueryUnload(int& cancel) override;
 
@@ -53,20 +52,4 @@ private:
     void showSelectedBots();
     void LoadIni(const QString& path);
     void SaveIni(const QString& path);
-
-    runtime::Slider* m_Slider1 = nullptr;
-    runtime::Label* m_Label1 = nullptr;
-    runtime::Label* m_Label2 = nullptr;
-    runtime::Label* m_Label3 = nullptr;
-    runtime::CommandButton* m_Command1 = nullptr;
-    runtime::CommandButton* m_Command2 = nullptr;
-    runtime::TextBox* m_txtLoad = nullptr;
-    runtime::TextBox* m_Text1 = nullptr;
-    runtime::TextBox* m_Text2 = nullptr;
-    runtime::TextBox* m_Text3 = nullptr;
-    QMenu* m_mnuFile = nullptr;
-    QAction* m_mnuFileSave = nullptr;
-    QAction* m_mnuFileReset = nullptr;
-    QMenu* m_mnuHelp = nullptr;
-    QAction* m_mnuHelpAbout = nullptr;
 };

@@ -93,6 +93,19 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
+// ----------------------------------------------------------- FormControlBase
+
+FormControlBase::FormControlBase(Form* form)
+    : m_form(form)
+{
+    form->m_controls.push_back(this);
+}
+
+void FormControlBase::loadForm()
+{
+    m_form->ensureLoaded();
+}
+
 // ---------------------------------------------------------------------- Form
 
 Form::Form(QString name)
@@ -155,7 +168,8 @@ bool Form::unload()
         return false;
     FormWindow* window = m_window;
     m_window = nullptr;
-    releaseControls();
+    for (FormControlBase* control : m_controls)
+        control->m_object = nullptr;
     window->hide();
     window->deleteLater();
     // Looked at once the running handler has finished: it may still load or
@@ -202,12 +216,10 @@ void Form::show(Form* owner)
 {
     ensureLoaded();
     m_window->winId(); // the native window carries the owner relation
-    QWindow* ownerWindow = nullptr;
     if (owner && owner != this) {
         owner->window()->winId();
-        ownerWindow = owner->window()->windowHandle();
+        m_window->windowHandle()->setTransientParent(owner->window()->windowHandle());
     }
-    m_window->windowHandle()->setTransientParent(ownerWindow);
     setVisible(true);
     m_window->raise();
     m_window->activateWindow();

@@ -5,9 +5,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "FormControl.h"
+
 #include <map>
 #include <memory>
 #include <typeindex>
+#include <vector>
 
 class QMenuBar;
 class QVBoxLayout;
@@ -64,8 +67,9 @@ private:
 // them, so the next load starts from the design values again. Members that
 // are not controls live on the instance and survive an unload.
 //
-// Subclasses reach their controls through accessors that load the form
-// first, so a reference to a control of an unloaded window loads it.
+// Subclasses declare their controls as FormControl members, whose call
+// loads the form first, so a reference to a control of an unloaded window
+// loads it.
 class Form : public QObject
 {
     Q_OBJECT
@@ -93,7 +97,8 @@ public:
     bool unload();
 
     // Loads when needed and makes the window visible, modeless; with an
-    // owner it stays in front of the owner.
+    // owner it stays in front of the owner. Without one, a window that is
+    // already loaded keeps the owner it has.
     void show(Form* owner = nullptr);
     void hide();
     void setVisible(bool visible);
@@ -123,8 +128,6 @@ protected:
 
     // Builds the window's controls at their design values.
     virtual void createControls(FormWindow& window) = 0;
-    // Forgets the control pointers; the widgets die with the window.
-    virtual void releaseControls() = 0;
 
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int& cancel) { Q_UNUSED(cancel); }
@@ -134,6 +137,7 @@ protected:
 
 private:
     friend class FormWindow;
+    friend class FormControlBase;
     void onCloseRequest();
     void onResized();
     void placeForFirstShow();
@@ -143,6 +147,7 @@ private:
 
     QString m_name;
     FormWindow* m_window = nullptr;
+    std::vector<FormControlBase*> m_controls; // cleared at each unload
     StartPosition m_startPosition = StartPosition::WindowsDefault;
     bool m_placed = false;
     // Twips last set, kept so that a size or position read back after a set

@@ -22,61 +22,38 @@ void Form2::createControls(FormWindow& window)
     window.setClientSize(toPixels(7215), toPixels(5190));
     QWidget* client = window.client();
 
-    m_Drive1 = new DriveList(client);
-    placeControl(*m_Drive1, 120, 120, 4455, 315);
-    m_Dir1 = new FolderList(client);
-    placeControl(*m_Dir1, 120, 480, 4455, 4590);
-    m_Label1 = new Label(QStringLiteral("Please select your BF2142 folder."), client);
-    placeControl(*m_Label1, 4680, 120, 2415, 255);
-    m_Command1 = new CommandButton(QStringLiteral("Select"), client);
-    placeControl(*m_Command1, 4680, 480, 2415, 495);
-    m_Label2 = new Label(QStringLiteral("Select Mod:"), client);
-    placeControl(*m_Label2, 4680, 1080, 855, 255);
-    m_Text1 = new RichTextBox(QStringLiteral("BF2142"), client);
-    m_Text1->setSingleLine(true);
-    placeControl(*m_Text1, 4680, 1320, 2415, 300);
-    m_Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
-    placeControl(*m_Image1, 6120, 4200, 1020, 900);
-    m_Image1->setCursor(Qt::PointingHandCursor);
+    Drive1 = new DriveList(client);
+    placeControl(*Drive1(), 120, 120, 4455, 315);
+    Dir1 = new FolderList(client);
+    placeControl(*Dir1(), 120, 480, 4455, 4590);
+    Label1 = new Label(QStringLiteral("Please select your BF2142 folder."), client);
+    placeControl(*Label1(), 4680, 120, 2415, 255);
+    Command1 = new CommandButton(QStringLiteral("Select"), client);
+    placeControl(*Command1(), 4680, 480, 2415, 495);
+    Label2 = new Label(QStringLiteral("Select Mod:"), client);
+    placeControl(*Label2(), 4680, 1080, 855, 255);
+    Text1 = new RichTextBox(QStringLiteral("BF2142"), client);
+    Text1()->setSingleLine(true);
+    placeControl(*Text1(), 4680, 1320, 2415, 300);
+    Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
+    placeControl(*Image1(), 6120, 4200, 1020, 900);
+    Image1()->setCursor(Qt::PointingHandCursor);
 
-    m_rtb = new RichTextBox(QString(), client);
-    m_rtb->hide();
-    m_txtPath = new TextBox(QString(), client);
-    m_txtPath->hide();
+    rtb = new RichTextBox(QString(), client);
+    rtb()->hide();
+    txtPath = new TextBox(QString(), client);
+    txtPath()->hide();
 
-    QWidget::setTabOrder(m_Drive1, m_Dir1);
-    QWidget::setTabOrder(m_Dir1, m_Command1);
-    QWidget::setTabOrder(m_Command1, m_Text1);
+    QWidget::setTabOrder(Drive1(), Dir1());
+    QWidget::setTabOrder(Dir1(), Command1());
+    QWidget::setTabOrder(Command1(), Text1());
 
-    connect(m_Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(m_Drive1, &DriveList::changed, this, &Form2::Drive1_Change);
-    connect(m_Image1, &Label::clicked, this, &Form2::Image1_Click);
+    connect(Command1(), &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Drive1(), &DriveList::changed, this, &Form2::Drive1_Change);
+    connect(Image1(), &Label::clicked, this, &Form2::Image1_Click);
 }
 
-void Form2::releaseControls()
-{
-    m_Drive1 = nullptr;
-    m_Dir1 = nullptr;
-    m_Label1 = nullptr;
-    m_Command1 = nullptr;
-    m_Label2 = nullptr;
-    m_Text1 = nullptr;
-    m_Image1 = nullptr;
-    m_rtb = nullptr;
-    m_txtPath = nullptr;
-}
 
-// clang-format off
-DriveList* Form2::Drive1() { ensureLoaded(); return m_Drive1; }
-FolderList* Form2::Dir1() { ensureLoaded(); return m_Dir1; }
-Label* Form2::Label1() { ensureLoaded(); return m_Label1; }
-CommandButton* Form2::Command1() { ensureLoaded(); return m_Command1; }
-Label* Form2::Label2() { ensureLoaded(); return m_Label2; }
-RichTextBox* Form2::Text1() { ensureLoaded(); return m_Text1; }
-Image* Form2::Image1() { ensureLoaded(); return m_Image1; }
-RichTextBox* Form2::rtb() { ensureLoaded(); return m_rtb; }
-TextBox* Form2::txtPath() { ensureLoaded(); return m_txtPath; }
-// clang-format on
 
 void Form2::Form_Load()
 {

@@ -13,15 +13,15 @@ class Form2 : public runtime::Form
 public:
     static Form2& instance() { return instanceOf<Form2>(); }
 
-    runtime::DriveList* Drive1();
-    runtime::FolderList* Dir1();
-    runtime::Label* Label1();
-    runtime::CommandButton* Command1();
-    runtime::Label* Label2();
-    runtime::RichTextBox* Text1();
-    runtime::Image* Image1();
-    runtime::RichTextBox* rtb();
-    runtime::TextBox* txtPath();
+    runtime::FormControl<runtime::DriveList> Drive1{this};
+    runtime::FormControl<runtime::FolderList> Dir1{this};
+    runtime::FormControl<runtime::Label> Label1{this};
+    runtime::FormControl<runtime::CommandButton> Command1{this};
+    runtime::FormControl<runtime::Label> Label2{this};
+    runtime::FormControl<runtime::RichTextBox> Text1{this};
+    runtime::FormControl<runtime::Image> Image1{this};
+    runtime::FormControl<runtime::RichTextBox> rtb{this};
+    runtime::FormControl<runtime::TextBox> txtPath{this};
 
     void Command1_Click();
     void Drive1_Change();
@@ -29,7 +29,6 @@ public:
 
 protected:
     void createControls(runtime::FormWindow& window) override;
-    void releaseControls() override;
     void Form_Load() override;
 
 private:
@@ -38,14 +37,4 @@ private:
 
     void LoadPath();
     void Opslaan();
-
-    runtime::DriveList* m_Drive1 = nullptr;
-    runtime::FolderList* m_Dir1 = nullptr;
-    runtime::Label* m_Label1 = nullptr;
-    runtime::CommandButton* m_Command1 = nullptr;
-    runtime::Label* m_Label2 = nullptr;
-    runtime::RichTextBox* m_Text1 = nullptr;
-    runtime::Image* m_Image1 = nullptr;
-    runtime::RichTextBox* m_rtb = nullptr;
-    runtime::TextBox* m_txtPath = nullptr;
 };

@@ -32,56 +32,43 @@ void frmAbout::createControls(FormWindow& window)
     QWidget* client = window.client();
 
     // The only control that takes focus, so it is first in the tab order.
-    m_cmdOK = new CommandButton(QStringLiteral("OK"), client);
-    placeControl(*m_cmdOK, 4245, 1200, 1260, 345);
-    m_cmdOK->makeDefault(window);
-    m_cmdOK->makeCancel(window);
+    cmdOK = new CommandButton(QStringLiteral("OK"), client);
+    placeControl(*cmdOK(), 4245, 1200, 1260, 345);
+    cmdOK()->makeDefault(window);
+    cmdOK()->makeCancel(window);
 
     // A picture box sized to the 32 x 32 icon inside its sunken border.
-    m_picIcon = new Image(QStringLiteral(":/pictures/icon.png"), client);
-    m_picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    m_picIcon->setAlignment(Qt::AlignCenter);
-    placeControl(*m_picIcon, 120, 240, 540, 540);
+    picIcon = new Image(QStringLiteral(":/pictures/icon.png"), client);
+    picIcon()->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picIcon()->setAlignment(Qt::AlignCenter);
+    placeControl(*picIcon(), 120, 240, 540, 540);
 
-    m_lblTitle = new Label(QStringLiteral("Sorvane"), client);
-    m_lblTitle->setForeColor(Colour::Black);
-    placeControl(*m_lblTitle, 960, 240, 1605, 240);
+    lblTitle = new Label(QStringLiteral("Sorvane"), client);
+    lblTitle()->setForeColor(Colour::Black);
+    placeControl(*lblTitle(), 960, 240, 1605, 240);
 
-    m_lblVersion = new Label(QStringLiteral("Version 3.4.0"), client);
-    placeControl(*m_lblVersion, 960, 600, 1005, 225);
+    lblVersion = new Label(QStringLiteral("Version 3.4.0"), client);
+    placeControl(*lblVersion(), 960, 600, 1005, 225);
 
     // An etched separator: a grey line with a white edge under it.
     m_Line1[1] = new Line(90, 1005, 5654, 1005, Colour::Grey, 1, client);
     m_Line1[0] = new Line(105, 1020, 5654, 1020, Colour::White, 2, client);
 
-    m_Label1 = new Label(contactAddress(), client);
-    placeControl(*m_Label1, 960, 1200, 1935, 255);
+    Label1 = new Label(contactAddress(), client);
+    placeControl(*Label1(), 960, 1200, 1935, 255);
 
-    m_Timer1 = new Timer(1, true, &window);
+    Timer1 = new Timer(1, true, &window);
 
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(m_Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
+    connect(cmdOK(), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(Timer1(), &QTimer::timeout, this, &frmAbout::Timer1_Timer);
 }
 
-void frmAbout::releaseControls()
-{
-    m_picIcon = nullptr;
-    m_lblTitle = nullptr;
-    m_lblVersion = nullptr;
-    m_Line1 = {};
-    m_Label1 = nullptr;
-    m_cmdOK = nullptr;
-    m_Timer1 = nullptr;
-}
 
 // clang-format off
-Image* frmAbout::picIcon() { ensureLoaded(); return m_picIcon; }
-Label* frmAbout::lblTitle() { ensureLoaded(); return m_lblTitle; }
-Label* frmAbout::lblVersion() { ensureLoaded(); return m_lblVersion; }
-Line* frmAbout::Line1(int index) { ensureLoaded(); return m_Line1.at(static_cast<std::size_t>(index)); }
-Label* frmAbout::Label1() { ensureLoaded(); return m_Label1; }
-CommandButton* frmAbout::cmdOK() { ensureLoaded(); return m_cmdOK; }
-Timer* frmAbout::Timer1() { ensureLoaded(); return m_Timer1; }
+Line* frmAbout::Line1(int index)
+{
+    return m_Line1.at(static_cast<std::size_t>(index))();
+}
 // clang-format on
 
 void frmAbout::Timer1_Timer()

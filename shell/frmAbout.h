@@ -14,30 +14,23 @@ class frmAbout : public runtime::Form
 public:
     static frmAbout& instance() { return instanceOf<frmAbout>(); }
 
-    runtime::Image* picIcon();
-    runtime::Label* lblTitle();
-    runtime::Label* lblVersion();
+    runtime::FormControl<runtime::Image> picIcon{this};
+    runtime::FormControl<runtime::Label> lblTitle{this};
+    runtime::FormControl<runtime::Label> lblVersion{this};
     runtime::Line* Line1(int index); // 0: white edge, 1: grey separator
-    runtime::Label* Label1(); // contact address
-    runtime::CommandButton* cmdOK();
-    runtime::Timer* Timer1();
+    runtime::FormControl<runtime::Label> Label1{this}; // contact address
+    runtime::FormControl<runtime::CommandButton> cmdOK{this};
+    runtime::FormControl<runtime::Timer> Timer1{this};
 
     void Timer1_Timer();
     void cmdOK_Click();
 
 protected:
     void createControls(runtime::FormWindow& window) override;
-    void releaseControls() override;
 
 private:
     friend class runtime::Form;
     frmAbout();
-
-    runtime::Image* m_picIcon = nullptr;
-    runtime::Label* m_lblTitle = nullptr;
-    runtime::Label* m_lblVersion = nullptr;
-    std::array<runtime::Line*, 2> m_Line1 = {};
-    runtime::Label* m_Label1 = nullptr;
-    runtime::CommandButton* m_cmdOK = nullptr;
-    runtime::Timer* m_Timer1 = nullptr;
+    std::array<runtime::FormControl<runtime::Line>, 2> m_Line1 = {runtime::FormControl<runtime::Line>{this},
+                                                                 runtime::FormControl<runtime::Line>{this}};
 };

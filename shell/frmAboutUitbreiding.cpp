@@ -35,19 +35,8 @@ void frmAboutUitbreiding::createControls(FormWindow& window)
     picture->adjustSize();
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_Timer1 = new Timer(1, true, &window);
-    connect(m_Timer1, &QTimer::timeout, this, &frmAboutUitbreiding::Timer1_Timer);
-}
-
-void frmAboutUitbreiding::releaseControls()
-{
-    m_Timer1 = nullptr;
-}
-
-Timer* frmAboutUitbreiding::Timer1()
-{
-    ensureLoaded();
-    return m_Timer1;
+    Timer1 = new Timer(1, true, &window);
+    connect(Timer1(), &QTimer::timeout, this, &frmAboutUitbreiding::Timer1_Timer);
 }
 
 void frmAboutUitbreiding::Form_Load()

@@ -12,18 +12,15 @@ class frmAboutUitbreiding : public runtime::Form
 public:
     static frmAboutUitbreiding& instance() { return instanceOf<frmAboutUitbreiding>(); }
 
-    runtime::Timer* Timer1();
+    runtime::FormControl<runtime::Timer> Timer1{this};
 
     void Timer1_Timer();
 
 protected:
     void createControls(runtime::FormWindow& window) override;
-    void releaseControls() override;
     void Form_Load() override;
 
 private:
     friend class runtime::Form;
     frmAboutUitbreiding();
-
-    runtime::Timer* m_Timer1 = nullptr;
 };

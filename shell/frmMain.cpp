@@ -53,82 +53,62 @@ void frmMain::createControls(FormWindow& window)
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // The eight links, top to bottom, 720 twips apart.
-    m_Label5 = makeLink(QStringLiteral("Change Bot Names"), 240, 4215, client);
-    m_Label10 = makeLink(QStringLiteral("Change Bot Strategies"), 960, 4815, client);
-    m_Label1 = makeLink(QStringLiteral("Change Max Bots"), 1680, 3855, client);
-    m_Label7 = makeLink(QStringLiteral("Remove intro"), 2400, 2895, client);
-    m_Label6 = makeLink(QStringLiteral("Score Editor"), 3120, 2775, client);
-    m_Label4 = makeLink(QStringLiteral("Tweak Editor"), 3840, 2895, client);
-    m_Label9 = makeLink(QStringLiteral("Forum"), 4560, 1455, client);
-    m_Label11 = makeLink(QStringLiteral("Change mod / BF2142 path"), 5280, 6015, client);
-    for (Label* label : {m_Label5, m_Label1, m_Label7, m_Label6, m_Label4, m_Label9})
+    Label5 = makeLink(QStringLiteral("Change Bot Names"), 240, 4215, client);
+    Label10 = makeLink(QStringLiteral("Change Bot Strategies"), 960, 4815, client);
+    Label1 = makeLink(QStringLiteral("Change Max Bots"), 1680, 3855, client);
+    Label7 = makeLink(QStringLiteral("Remove intro"), 2400, 2895, client);
+    Label6 = makeLink(QStringLiteral("Score Editor"), 3120, 2775, client);
+    Label4 = makeLink(QStringLiteral("Tweak Editor"), 3840, 2895, client);
+    Label9 = makeLink(QStringLiteral("Forum"), 4560, 1455, client);
+    Label11 = makeLink(QStringLiteral("Change mod / BF2142 path"), 5280, 6015, client);
+    for (Label* label : {Label5(), Label1(), Label7(), Label6(), Label4(), Label9()})
         label->setForeColor(Colour::Black);
     // "Change Bot Strategies", "Change mod / BF2142 path" and "X" start in
     // the system's text colour.
 
-    m_Label2 = new Label(QStringLiteral("X"), client);
-    m_Label2->setFont(sansSerif(24, 400));
-    m_Label2->setAlignment(Qt::AlignCenter);
-    m_Label2->setCursor(Qt::PointingHandCursor);
-    placeControl(*m_Label2, 11400, 120, 375, 495);
+    Label2 = new Label(QStringLiteral("X"), client);
+    Label2()->setFont(sansSerif(24, 400));
+    Label2()->setAlignment(Qt::AlignCenter);
+    Label2()->setCursor(Qt::PointingHandCursor);
+    placeControl(*Label2(), 11400, 120, 375, 495);
 
-    m_Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
-    m_Image1->setCursor(Qt::PointingHandCursor);
-    placeControl(*m_Image1, 10800, 720, 1020, 900);
+    Image1 = new Image(QStringLiteral(":/pictures/logo.png"), client);
+    Image1()->setCursor(Qt::PointingHandCursor);
+    placeControl(*Image1(), 10800, 720, 1020, 900);
 
-    m_Label3 = new Label(contactAddress(), client);
-    m_Label3->setFont(sansSerif(12, 700));
-    m_Label3->setForeColor(Colour::Orange);
-    placeControl(*m_Label3, 8640, 7560, 3255, 375);
+    Label3 = new Label(contactAddress(), client);
+    Label3()->setFont(sansSerif(12, 700));
+    Label3()->setForeColor(Colour::Orange);
+    placeControl(*Label3(), 8640, 7560, 3255, 375);
 
-    m_Label8 = new Label(QStringLiteral("V3.4"), client);
-    m_Label8->setFont(sansSerif(9.75, 700));
-    m_Label8->setForeColor(Colour::Orange);
-    placeControl(*m_Label8, 120, 7680, 495, 255);
-    m_Label8->hide();
+    Label8 = new Label(QStringLiteral("V3.4"), client);
+    Label8()->setFont(sansSerif(9.75, 700));
+    Label8()->setForeColor(Colour::Orange);
+    placeControl(*Label8(), 120, 7680, 495, 255);
+    Label8()->hide();
 
     connect(&window, &FormWindow::mouseMoved, this, &frmMain::Form_MouseMove);
     const std::pair<Label*, void (frmMain::*)()> moves[] = {
-        {m_Label1, &frmMain::Label1_MouseMove}, {m_Label2, &frmMain::Label2_MouseMove},
-        {m_Label4, &frmMain::Label4_MouseMove}, {m_Label5, &frmMain::Label5_MouseMove},
-        {m_Label6, &frmMain::Label6_MouseMove}, {m_Label7, &frmMain::Label7_MouseMove},
-        {m_Label9, &frmMain::Label9_MouseMove}, {m_Label10, &frmMain::Label10_MouseMove},
-        {m_Label11, &frmMain::Label11_MouseMove},
+        {Label1(), &frmMain::Label1_MouseMove}, {Label2(), &frmMain::Label2_MouseMove},
+        {Label4(), &frmMain::Label4_MouseMove}, {Label5(), &frmMain::Label5_MouseMove},
+        {Label6(), &frmMain::Label6_MouseMove}, {Label7(), &frmMain::Label7_MouseMove},
+        {Label9(), &frmMain::Label9_MouseMove}, {Label10(), &frmMain::Label10_MouseMove},
+        {Label11(), &frmMain::Label11_MouseMove},
     };
     for (const auto& [label, handler] : moves)
         connect(label, &Label::mouseMoved, this, handler);
     const std::pair<Label*, void (frmMain::*)()> clicks[] = {
-        {m_Label1, &frmMain::Label1_Click}, {m_Label2, &frmMain::Label2_Click},
-        {m_Label4, &frmMain::Label4_Click}, {m_Label5, &frmMain::Label5_Click},
-        {m_Label6, &frmMain::Label6_Click}, {m_Label7, &frmMain::Label7_Click},
-        {m_Label9, &frmMain::Label9_Click}, {m_Label10, &frmMain::Label10_Click},
-        {m_Label11, &frmMain::Label11_Click}, {m_Image1, &frmMain::Image1_Click},
+        {Label1(), &frmMain::Label1_Click}, {Label2(), &frmMain::Label2_Click},
+        {Label4(), &frmMain::Label4_Click}, {Label5(), &frmMain::Label5_Click},
+        {Label6(), &frmMain::Label6_Click}, {Label7(), &frmMain::Label7_Click},
+        {Label9(), &frmMain::Label9_Click}, {Label10(), &frmMain::Label10_Click},
+        {Label11(), &frmMain::Label11_Click}, {Image1(), &frmMain::Image1_Click},
     };
     for (const auto& [label, handler] : clicks)
         connect(label, &Label::clicked, this, handler);
 }
 
-void frmMain::releaseControls()
-{
-    m_Label1 = m_Label2 = m_Label3 = m_Label4 = m_Label5 = m_Label6 = nullptr;
-    m_Label7 = m_Label8 = m_Label9 = m_Label10 = m_Label11 = nullptr;
-    m_Image1 = nullptr;
-}
 
-// clang-format off
-Label* frmMain::Label1() { ensureLoaded(); return m_Label1; }
-Label* frmMain::Label2() { ensureLoaded(); return m_Label2; }
-Label* frmMain::Label3() { ensureLoaded(); return m_Label3; }
-Label* frmMain::Label4() { ensureLoaded(); return m_Label4; }
-Label* frmMain::Label5() { ensureLoaded(); return m_Label5; }
-Label* frmMain::Label6() { ensureLoaded(); return m_Label6; }
-Label* frmMain::Label7() { ensureLoaded(); return m_Label7; }
-Label* frmMain::Label8() { ensureLoaded(); return m_Label8; }
-Label* frmMain::Label9() { ensureLoaded(); return m_Label9; }
-Label* frmMain::Label10() { ensureLoaded(); return m_Label10; }
-Label* frmMain::Label11() { ensureLoaded(); return m_Label11; }
-Image* frmMain::Image1() { ensureLoaded(); return m_Image1; }
-// clang-format on
 
 std::array<Label*, 9> frmMain::linkLabels()
 {

@@ -13,18 +13,18 @@ class frmMain : public runtime::Form
 public:
     static frmMain& instance() { return instanceOf<frmMain>(); }
 
-    runtime::Label* Label1();  // "Change Max Bots"
-    runtime::Label* Label2();  // "X"
-    runtime::Label* Label3();  // contact address
-    runtime::Label* Label4();  // "Tweak Editor"
-    runtime::Label* Label5();  // "Change Bot Names"
-    runtime::Label* Label6();  // "Score Editor"
-    runtime::Label* Label7();  // "Remove intro"
-    runtime::Label* Label8();  // version, hidden
-    runtime::Label* Label9();  // "Forum"
-    runtime::Label* Label10(); // "Change Bot Strategies"
-    runtime::Label* Label11(); // "Change mod / BF2142 path"
-    runtime::Image* Image1();  // logo
+    runtime::FormControl<runtime::Label> Label1{this};  // "Change Max Bots"
+    runtime::FormControl<runtime::Label> Label2{this};  // "X"
+    runtime::FormControl<runtime::Label> Label3{this};  // contact address
+    runtime::FormControl<runtime::Label> Label4{this};  // "Tweak Editor"
+    runtime::FormControl<runtime::Label> Label5{this};  // "Change Bot Names"
+    runtime::FormControl<runtime::Label> Label6{this};  // "Score Editor"
+    runtime::FormControl<runtime::Label> Label7{this};  // "Remove intro"
+    runtime::FormControl<runtime::Label> Label8{this};  // version, hidden
+    runtime::FormControl<runtime::Label> Label9{this};  // "Forum"
+    runtime::FormControl<runtime::Label> Label10{this}; // "Change Bot Strategies"
+    runtime::FormControl<runtime::Label> Label11{this}; // "Change mod / BF2142 path"
+    runtime::FormControl<runtime::Image> Image1{this};  // logo
 
     void Form_MouseMove();
     void Label1_MouseMove();
@@ -50,7 +50,6 @@ public:
 
 protected:
     void createControls(runtime::FormWindow& window) override;
-    void releaseControls() override;
     void Form_QueryUnload(int& cancel) override;
 
 private:
@@ -62,17 +61,4 @@ private:
     // all of them black.
     void highlight(runtime::Label* hovered);
     std::array<runtime::Label*, 9> linkLabels();
-
-    runtime::Label* m_Label1 = nullptr;
-    runtime::Label* m_Label2 = nullptr;
-    runtime::Label* m_Label3 = nullptr;
-    runtime::Label* m_Label4 = nullptr;
-    runtime::Label* m_Label5 = nullptr;
-    runtime::Label* m_Label6 = nullptr;
-    runtime::Label* m_Label7 = nullptr;
-    runtime::Label* m_Label8 = nullptr;
-    runtime::Label* m_Label9 = nullptr;
-    runtime::Label* m_Label10 = nullptr;
-    runtime::Label* m_Label11 = nullptr;
-    runtime::Image* m_Image1 = nullptr;
 };

@@ -16,11 +16,7 @@ class Sample : public Form
 public:
     static Sample& instance() { return instanceOf<Sample>(); }
 
-    TextBox* Text1()
-    {
-        ensureLoaded();
-        return m_Text1;
-    }
+    FormControl<TextBox> Text1{this};
 
     int loads = 0;
     bool refuseClose = false;
@@ -29,9 +25,8 @@ protected:
     void createControls(FormWindow& window) override
     {
         window.setClientSize(100, 50);
-        m_Text1 = new TextBox(QStringLiteral("design"), window.client());
+        Text1 = new TextBox(QStringLiteral("design"), window.client());
     }
-    void releaseControls() override { m_Text1 = nullptr; }
     void Form_Load() override { ++loads; }
     void Form_QueryUnload(int& cancel) override { cancel = refuseClose ? 1 : 0; }
 
@@ -41,7 +36,6 @@ private:
         : Form(QStringLiteral("Sample"))
     {
     }
-    TextBox* m_Text1 = nullptr;
 };
 
 class Other : public Form
@@ -51,7 +45,6 @@ public:
 
 protected:
     void createControls(FormWindow& window) override { window.setClientSize(60, 40); }
-    void releaseControls() override {}
 
 private:
     friend class runtime::Form;
@@ -125,6 +118,9 @@ void TestForm::showWithOwnerKeepsItInFront()
     Sample::instance().show(&Other::instance());
     QWindow* handle = Sample::instance().window()->windowHandle();
     QVERIFY(handle);
+    QCOMPARE(handle->transientParent(), Other::instance().window()->windowHandle());
+    // Shown again with no owner given, it keeps the owner it has.
+    Sample::instance().show();
     QCOMPARE(handle->transientParent(), Other::instance().window()->windowHandle());
 
     // Unloading the owner does not take the owned window with it.
