@@ -7,6 +7,7 @@
 #include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
 #include "runtime/Resources.h"
+#include "scripts/frmIntro.h"
 
 #include <QFont>
 
@@ -152,6 +153,7 @@ void frmMain::Label1_Click()
 void frmMain::Label7_Click()
 {
     Label7()->setForeColor(Colour::Black);
+    frmIntro::instance().show(this);
 }
 
 void frmMain::Label6_Click()
