@@ -54,8 +54,7 @@ void placeOption(OptionButton& option, int left, int top, int width, int height)
 
 frmIntro::frmIntro()
     : Form(QStringLiteral("frmIntro"))
-{
-}
+{ }
 
 void frmIntro::createControls(FormWindow& window)
 {
@@ -85,7 +84,7 @@ void frmIntro::createControls(FormWindow& window)
     placeControl(*txtReset(), 2880, 840, 1695, 285);
     Text1 = new TextBox(QStringLiteral("Text1"), client);
     placeControl(*Text1(), 2880, 1200, 1215, 285);
-    for (TextBox* buffer : {txtEscTrue(), txtComplete(), txtReset(), Text1()}) {
+    for (TextBox* buffer : { txtEscTrue(), txtComplete(), txtReset(), Text1() }) {
         buffer->setFocusPolicy(Qt::NoFocus);
         buffer->hide();
     }
@@ -102,7 +101,7 @@ void frmIntro::Form_Load()
 {
     // 1. The options take the window's background colour.
     const QColor background = window()->palette().color(QPalette::Window);
-    for (OptionButton* option : {optEscTrue(), optComplete(), optReset()}) {
+    for (OptionButton* option : { optEscTrue(), optComplete(), optReset() }) {
         QPalette palette = option->palette();
         palette.setColor(QPalette::Window, background);
         option->setPalette(palette);
@@ -151,7 +150,7 @@ void frmIntro::cmdRemove_Click()
     if (chosen) {
         Form2& location = Form2::instance();
         const QString path = location.Dir1()->path() + QStringLiteral("\\mods\\") + location.Text1()->text()
-                             + QStringLiteral("\\Init.con");
+            + QStringLiteral("\\Init.con");
         try {
             Files::writeWholeText(path, chosen->text());
         } catch (const RuntimeError& error) {

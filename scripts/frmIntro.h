@@ -13,14 +13,14 @@ class frmIntro : public runtime::Form
 public:
     static frmIntro& instance() { return instanceOf<frmIntro>(); }
 
-    runtime::FormControl<runtime::CommandButton> cmdRemove{this};
-    runtime::FormControl<runtime::OptionButton> optEscTrue{this};
-    runtime::FormControl<runtime::OptionButton> optComplete{this};
-    runtime::FormControl<runtime::OptionButton> optReset{this};
-    runtime::FormControl<runtime::TextBox> txtEscTrue{this};  // hidden: movies skippable with Esc
-    runtime::FormControl<runtime::TextBox> txtComplete{this}; // hidden: no intro movie
-    runtime::FormControl<runtime::TextBox> txtReset{this};    // hidden: the game's stock Init.con
-    runtime::FormControl<runtime::TextBox> Text1{this};       // hidden: the path of intro.ini
+    runtime::FormControl<runtime::CommandButton> cmdRemove { this };
+    runtime::FormControl<runtime::OptionButton> optEscTrue { this };
+    runtime::FormControl<runtime::OptionButton> optComplete { this };
+    runtime::FormControl<runtime::OptionButton> optReset { this };
+    runtime::FormControl<runtime::TextBox> txtEscTrue { this }; // hidden: movies skippable with Esc
+    runtime::FormControl<runtime::TextBox> txtComplete { this }; // hidden: no intro movie
+    runtime::FormControl<runtime::TextBox> txtReset { this }; // hidden: the game's stock Init.con
+    runtime::FormControl<runtime::TextBox> Text1 { this }; // hidden: the path of intro.ini
 
     void cmdRemove_Click();
 
