@@ -24,20 +24,31 @@ QString injectedFault(const QString& hostPath)
     return g_writeFault ? g_writeFault(hostPath) : QString();
 }
 
-// Writes all of `bytes` and checks that they reached the file; throws with
-// the reason otherwise. The caller commits only after this returned.
+// Writes all of `bytes`; throws with the reason otherwise. A write the file
+// system cuts short is continued: Qt gives no reason for a short write, but
+// the next attempt is refused at once with the system's own ("No space left
+// on device").
 void writeAll(QSaveFile& file, const QString& hostPath, const QByteArray& bytes)
 {
-    if (file.write(bytes) != bytes.size())
-        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            throw RuntimeError(writeFailure(hostPath, file.errorString()));
+        done += written;
+    }
 }
 
 void commit(QSaveFile& file, const QString& hostPath)
 {
     // QSaveFile::commit() can report success for data still in its buffer on
-    // a full disk; flushing first makes such a failure visible.
-    if (!file.flush())
-        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+    // a full disk; flushing first makes such a failure visible. A flush cut
+    // short is continued as in writeAll, to learn its reason.
+    qint64 pending = file.bytesToWrite();
+    while (!file.flush()) {
+        if (file.bytesToWrite() >= pending)
+            throw RuntimeError(writeFailure(hostPath, file.errorString()));
+        pending = file.bytesToWrite();
+    }
     const QString fault = injectedFault(hostPath);
     if (!fault.isEmpty()) {
         file.cancelWriting();
