@@ -135,7 +135,7 @@ void deleteFile(const QString& path)
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
 }
 
-QByteArray readWholeFile(const QString& path)
+QByteArray readWholeFile(const QString& path, qint64 maxBytes)
 {
     const QString hostPath = WinPath::toHost(path);
     if (path.isEmpty() || QFileInfo(hostPath).isDir())
@@ -145,10 +145,14 @@ QByteArray readWholeFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+    if (maxBytes >= 0 && bytes.size() > maxBytes)
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": the file is longer than %2 bytes")
+                               .arg(QDir::toNativeSeparators(hostPath))
+                               .arg(maxBytes));
     return bytes;
 }
 
@@ -196,11 +200,19 @@ QString LineReader::readLine()
         throw RuntimeError(QStringLiteral("Could not read \"%1\": no more lines")
                                .arg(QDir::toNativeSeparators(m_hostPath)));
     }
-    QByteArray line = m_file->readLine();
+    // A longer line than a settings line can be is a damaged file: the read
+    // stops after the limit instead of taking the whole line into memory.
+    QByteArray line = m_file->readLine(Files::MaxSettingsLine + 3);
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
+    if (line.size() > Files::MaxSettingsLine) {
+        close();
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": a line is longer than %2 characters")
+                               .arg(QDir::toNativeSeparators(m_hostPath))
+                               .arg(Files::MaxSettingsLine));
+    }
     return Files::decode8Bit(line);
 }
 
