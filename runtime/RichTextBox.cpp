@@ -68,9 +68,9 @@ void RichTextBox::resizeEvent(QResizeEvent* event)
         m_editor->setGeometry(rect());
 }
 
-void RichTextBox::loadFile(const QString& path)
+void RichTextBox::loadFile(const QString& path, qint64 maxBytes)
 {
-    QString text = Files::decode8Bit(Files::readWholeFile(path));
+    QString text = Files::decode8Bit(Files::readWholeFile(path, maxBytes));
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
     else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))

@@ -20,8 +20,9 @@ public:
 
     // Replaces the text with the file's 8-bit text, without one final line
     // end, so that a load followed by a save keeps the file's length.
-    // Throws when the file cannot be read; the text is then unchanged.
-    void loadFile(const QString& path);
+    // Throws when the file cannot be read or is longer than `maxBytes`; the
+    // text is then unchanged.
+    void loadFile(const QString& path, qint64 maxBytes = -1);
 
     QString text() const;              // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line

@@ -24,20 +24,31 @@ QString injectedFault(const QString& hostPath)
     return g_writeFault ? g_writeFault(hostPath) : QString();
 }
 
-// Writes all of `bytes` and checks that they reached the file; throws with
-// the reason otherwise. The caller commits only after this returned.
+// Writes all of `bytes`; throws with the reason otherwise. A write the file
+// system cuts short is continued: Qt gives no reason for a short write, but
+// the next attempt is refused at once with the system's own ("No space left
+// on device").
 void writeAll(QSaveFile& file, const QString& hostPath, const QByteArray& bytes)
 {
-    if (file.write(bytes) != bytes.size())
-        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            throw RuntimeError(writeFailure(hostPath, file.errorString()));
+        done += written;
+    }
 }
 
 void commit(QSaveFile& file, const QString& hostPath)
 {
     // QSaveFile::commit() can report success for data still in its buffer on
-    // a full disk; flushing first makes such a failure visible.
-    if (!file.flush())
-        throw RuntimeError(writeFailure(hostPath, file.errorString()));
+    // a full disk; flushing first makes such a failure visible. A flush cut
+    // short is continued as in writeAll, to learn its reason.
+    qint64 pending = file.bytesToWrite();
+    while (!file.flush()) {
+        if (file.bytesToWrite() >= pending)
+            throw RuntimeError(writeFailure(hostPath, file.errorString()));
+        pending = file.bytesToWrite();
+    }
     const QString fault = injectedFault(hostPath);
     if (!fault.isEmpty()) {
         file.cancelWriting();
@@ -124,7 +135,7 @@ void deleteFile(const QString& path)
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
 }
 
-QByteArray readWholeFile(const QString& path)
+QByteArray readWholeFile(const QString& path, qint64 maxBytes)
 {
     const QString hostPath = WinPath::toHost(path);
     if (path.isEmpty() || QFileInfo(hostPath).isDir())
@@ -134,10 +145,14 @@ QByteArray readWholeFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw RuntimeError(QStringLiteral("Could not read \"%1\": %2")
                                .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+    if (maxBytes >= 0 && bytes.size() > maxBytes)
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": the file is longer than %2 bytes")
+                               .arg(QDir::toNativeSeparators(hostPath))
+                               .arg(maxBytes));
     return bytes;
 }
 
@@ -185,11 +200,19 @@ QString LineReader::readLine()
         throw RuntimeError(QStringLiteral("Could not read \"%1\": no more lines")
                                .arg(QDir::toNativeSeparators(m_hostPath)));
     }
-    QByteArray line = m_file->readLine();
+    // A longer line than a settings line can be is a damaged file: the read
+    // stops after the limit instead of taking the whole line into memory.
+    QByteArray line = m_file->readLine(Files::MaxSettingsLine + 3);
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
+    if (line.size() > Files::MaxSettingsLine) {
+        close();
+        throw RuntimeError(QStringLiteral("Could not read \"%1\": a line is longer than %2 characters")
+                               .arg(QDir::toNativeSeparators(m_hostPath))
+                               .arg(Files::MaxSettingsLine));
+    }
     return Files::decode8Bit(line);
 }
 

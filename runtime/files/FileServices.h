@@ -28,8 +28,15 @@ void writeWholeText(const QString& path, const QString& text);
 // Deletes one file; fails when there is no such file.
 void deleteFile(const QString& path);
 
-// The whole content of a readable file.
-QByteArray readWholeFile(const QString& path);
+// Settings files hold short lines (a number, "True", a folder path). A line
+// longer than this, without its line end, fails as a read error.
+inline constexpr qint64 MaxSettingsLine = 64 * 1024;
+// The most a settings file read whole may hold: one such line and CR LF.
+inline constexpr qint64 MaxSettingsFile = MaxSettingsLine + 2;
+
+// The whole content of a readable file. With a limit, a longer file fails
+// without being read whole.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes = -1);
 
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage);
 QString decode8Bit(const QByteArray& bytes);
