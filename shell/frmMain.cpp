@@ -7,6 +7,7 @@
 #include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
 #include "runtime/Resources.h"
+#include "scripts/frmScore2.h"
 
 #include <QFont>
 
@@ -157,6 +158,7 @@ void frmMain::Label7_Click()
 void frmMain::Label6_Click()
 {
     Label6()->setForeColor(Colour::Black);
+    frmScore2::instance().show(this);
 }
 
 void frmMain::Label4_Click()
