@@ -86,8 +86,6 @@ private Q_SLOTS:
     void windowAndTyping();
     void save_data();
     void save();
-    void resetAndSave_data();
-    void resetAndSave();
     void failures_data();
     void failures();
 };
@@ -158,17 +156,21 @@ void TestFrmScore2::save_data()
     QTest::addColumn<QStringList>("set");
     QTest::addColumn<QStringList>("saved");
     QTest::addColumn<QString>("mod");
+    QTest::addColumn<bool>("reset");
     const QString bf = QStringLiteral("BF2142");
-    QTest::newRow("design values") << QByteArray() << QStringList() << Design << bf;
-    QTest::newRow("empty Kill box") << QByteArray() << vals("|-3|-2|1|1|1|1") << vals("|-3|-2|1|1|1|1") << bf;
-    QTest::newRow("letters") << QByteArray() << vals("abc|x| 2|1|1|1|1") << vals("abc|x| 2|1|1|1|1") << bf;
-    QTest::newRow("three lines") << QByteArray("5\r\n-9\r\n0\r\n") << QStringList() << vals("5|-9|0|1|1|1|1") << bf;
+    QTest::newRow("design values") << QByteArray() << QStringList() << Design << bf << false;
+    QTest::newRow("empty Kill box") << QByteArray() << vals("|-3|-2|1|1|1|1") << vals("|-3|-2|1|1|1|1") << bf << false;
+    QTest::newRow("letters") << QByteArray() << vals("abc|x| 2|1|1|1|1") << vals("abc|x| 2|1|1|1|1") << bf << false;
+    QTest::newRow("three lines") << QByteArray("5\r\n-9\r\n0\r\n") << QStringList() << vals("5|-9|0|1|1|1|1") << bf
+                                 << false;
     QTest::newRow("nine lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n") << QStringList()
-                                << vals("1|2|3|4|5|6|7") << bf;
-    QTest::newRow("stored 1000") << QByteArray("1000\r\n") << QStringList() << vals("1000|-3|-2|1|1|1|1") << bf;
+                                << vals("1|2|3|4|5|6|7") << bf << false;
+    QTest::newRow("stored 1000") << QByteArray("1000\r\n") << QStringList() << vals("1000|-3|-2|1|1|1|1") << bf << false;
     const QStringList longValue = QStringList{QString(40000, u'9')} + vals("1|1|1|1|1|1");
-    QTest::newRow("40,000 characters") << QByteArray() << longValue << longValue << bf;
-    QTest::newRow("another mod") << QByteArray() << QStringList() << Design << QStringLiteral("MyMod");
+    QTest::newRow("40,000 characters") << QByteArray() << longValue << longValue << bf << false;
+    QTest::newRow("another mod") << QByteArray() << QStringList() << Design << QStringLiteral("MyMod") << false;
+    QTest::newRow("reset, Score.ini") << QByteArray("7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n") << vals("abc") << Design << bf << true;
+    QTest::newRow("reset, no Score.ini") << QByteArray() << vals("abc|x") << Design << bf << true;
 }
 
 void TestFrmScore2::save()
@@ -177,6 +179,7 @@ void TestFrmScore2::save()
     QFETCH(QStringList, set);
     QFETCH(QStringList, saved);
     QFETCH(QString, mod);
+    QFETCH(bool, reset);
     Game game(mod);
     writeBytes(game.script(mod), QByteArray(50000, 'x'));
     if (!ini.isNull())
@@ -184,42 +187,18 @@ void TestFrmScore2::save()
     frmScore2& f = game.open();
     for (int i = 0; i < set.size(); ++i)
         boxes(f)[i]->setText(set[i]);
+    (reset ? f.Command2() : f.Command1())->click();
+
+    QVERIFY(game.dialogs().messages.isEmpty());
     QCOMPARE(values(f), saved);
     QCOMPARE(qobject_cast<QLineEdit*>(f.txtKill()->focusProxy())->text(), saved[0]); // shown whole
-
-    f.Command1()->click();
-    QVERIFY(game.dialogs().messages.isEmpty());
+    QCOMPARE(!f.window()->windowHandle()->transientParent(), reset); // a reset comes back without owner
     QCOMPARE(readBytes(game.script(mod)), expectedScript(saved));
     QCOMPARE(readBytes(game.ini()), (saved.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    QCOMPARE(QDir(game.programFolder()).entryList({QStringLiteral("?core.ini")}), vals("Score.ini"));
     QCOMPARE(QDir(game.gameFile(QStringLiteral("mods"))).count(), mod == QLatin1String("BF2142") ? 3u : 4u); // no folder added
     if (saved == Design)
         QCOMPARE(readBytes(game.script(mod)) + readBytes(game.ini()), stock() + "\r\n1\r\n-3\r\n-2\r\n1\r\n1\r\n1\r\n1\r\n");
-}
-
-void TestFrmScore2::resetAndSave_data()
-{
-    QTest::addColumn<QString>("ini"); // empty: none
-    QTest::newRow("Score.ini") << QStringLiteral("Score.ini");
-    QTest::newRow("score.ini") << QStringLiteral("score.ini");
-    QTest::newRow("no settings file") << QString();
-}
-
-void TestFrmScore2::resetAndSave()
-{
-    QFETCH(QString, ini);
-    Game game;
-    if (!ini.isEmpty())
-        writeBytes(game.programFile(ini), "7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n");
-    frmScore2& f = game.open();
-    f.txtTeamKill()->setText(QStringLiteral("abc"));
-    f.Command2()->click();
-
-    QVERIFY(game.dialogs().messages.isEmpty());
-    QCOMPARE(values(f), Design);
-    QVERIFY(f.isVisible() && !f.window()->windowHandle()->transientParent());
-    QCOMPARE(readBytes(game.script()), expectedScript(Design));
-    QCOMPARE(QDir(game.programFolder()).entryList({QStringLiteral("?core.ini")}), vals("Score.ini"));
-    QCOMPARE(readBytes(game.ini()), QByteArray("1\r\n-3\r\n-2\r\n1\r\n1\r\n1\r\n1\r\n"));
 }
 
 void TestFrmScore2::failures_data()
