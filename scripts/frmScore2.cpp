@@ -156,7 +156,8 @@ void frmScore2::Command1_Click()
     // 2. Through the rich text box.
     txtFinal()->setText(text);
     // 3. The mod's scoring script.
-    const QString path = Form2::instance().Dir1()->path() + QStringLiteral("\\mods\\") + Form2::instance().Text1()->text()
+    Form2& location = Form2::instance();
+    const QString path = location.Dir1()->path() + QStringLiteral("\\mods\\") + location.Text1()->text()
         + QStringLiteral("\\python\\game\\scoringCommon.py");
     // 4. Written whole; when it cannot be, the settings file is left as it is.
     try {

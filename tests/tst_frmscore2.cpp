@@ -165,11 +165,13 @@ void TestFrmScore2::save_data()
                                  << false;
     QTest::newRow("nine lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n") << QStringList()
                                 << vals("1|2|3|4|5|6|7") << bf << false;
-    QTest::newRow("stored 1000") << QByteArray("1000\r\n") << QStringList() << vals("1000|-3|-2|1|1|1|1") << bf << false;
+    QTest::newRow("stored 1000") << QByteArray("1000\r\n") << QStringList() << vals("1000|-3|-2|1|1|1|1") << bf
+                                 << false;
     const QStringList longValue = QStringList{QString(40000, u'9')} + vals("1|1|1|1|1|1");
     QTest::newRow("40,000 characters") << QByteArray() << longValue << longValue << bf << false;
     QTest::newRow("another mod") << QByteArray() << QStringList() << Design << QStringLiteral("MyMod") << false;
-    QTest::newRow("reset, Score.ini") << QByteArray("7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n") << vals("abc") << Design << bf << true;
+    QTest::newRow("reset, Score.ini") << QByteArray("7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n7\r\n") << vals("abc") << Design
+                                      << bf << true;
     QTest::newRow("reset, no Score.ini") << QByteArray() << vals("abc|x") << Design << bf << true;
 }
 
@@ -196,9 +198,11 @@ void TestFrmScore2::save()
     QCOMPARE(readBytes(game.script(mod)), expectedScript(saved));
     QCOMPARE(readBytes(game.ini()), (saved.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     QCOMPARE(QDir(game.programFolder()).entryList({QStringLiteral("?core.ini")}), vals("Score.ini"));
-    QCOMPARE(QDir(game.gameFile(QStringLiteral("mods"))).count(), mod == QLatin1String("BF2142") ? 3u : 4u); // no folder added
+    // No folder added: only bf2142 (and the other mod's own).
+    QCOMPARE(QDir(game.gameFile(QStringLiteral("mods"))).count(), mod == QLatin1String("BF2142") ? 3u : 4u);
     if (saved == Design)
-        QCOMPARE(readBytes(game.script(mod)) + readBytes(game.ini()), stock() + "\r\n1\r\n-3\r\n-2\r\n1\r\n1\r\n1\r\n1\r\n");
+        QCOMPARE(readBytes(game.script(mod)) + readBytes(game.ini()),
+                 stock() + "\r\n1\r\n-3\r\n-2\r\n1\r\n1\r\n1\r\n1\r\n");
 }
 
 void TestFrmScore2::failures_data()
@@ -223,7 +227,9 @@ void TestFrmScore2::failures()
     frmScore2& f = game.open();
     f.txtHeal()->setText(QStringLiteral("5"));
     if (cause == QLatin1String("fault"))
-        Files::setWriteFault([](const QString& path) { return path.endsWith(QLatin1String("ini")) ? QStringLiteral("full") : QString(); });
+        Files::setWriteFault([](const QString& path) {
+            return path.endsWith(QLatin1String("ini")) ? QStringLiteral("disk full") : QString();
+        });
     (reset ? f.Command2() : f.Command1())->click();
 
     QCOMPARE(game.dialogs().messages.size(), 1);
