@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QValidator>
+
+#include <limits>
 
 namespace runtime {
 
@@ -95,6 +98,9 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     , m_text(text)
     , m_edit(new QLineEdit(text, this))
 {
+    // The line edit would cut its text at 32,767 characters; the box holds
+    // and shows any length.
+    m_edit->setMaxLength(std::numeric_limits<int>::max());
     setFocusProxy(m_edit);
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& edited) { m_text = edited; });
 }
@@ -103,6 +109,39 @@ void TextBox::setText(const QString& text)
 {
     m_text = text;
     m_edit->setText(text);
+}
+
+namespace {
+
+// Refuses an edit that makes the text of a box longer than its limit and
+// longer than it was, so a longer text set from code can still be shortened.
+class MaxLengthValidator : public QValidator
+{
+public:
+    MaxLengthValidator(int maxLength, const QString& held, QObject* parent)
+        : QValidator(parent)
+        , m_maxLength(maxLength)
+        , m_held(held)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        const bool grows = input.size() > m_maxLength && input.size() > m_held.size();
+        return grows ? Invalid : Acceptable;
+    }
+
+private:
+    int m_maxLength;
+    const QString& m_held;
+};
+
+} // namespace
+
+void TextBox::setMaxLength(int length)
+{
+    delete m_edit->validator();
+    m_edit->setValidator(length > 0 ? new MaxLengthValidator(length, m_text, m_edit) : nullptr);
 }
 
 void TextBox::resizeEvent(QResizeEvent* event)

@@ -81,6 +81,10 @@ public:
 
     const QString& text() const { return m_text; }
     void setText(const QString& text);
+    // Limits what the user types: an edit that would make the text longer
+    // than `length` characters is refused. A longer text set from code is
+    // kept and shown whole. 0 means no limit.
+    void setMaxLength(int length);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

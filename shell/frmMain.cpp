@@ -8,6 +8,7 @@
 #include "runtime/Twips.h"
 #include "runtime/Resources.h"
 #include "scripts/frmIntro.h"
+#include "scripts/frmScore2.h"
 
 #include <QFont>
 
@@ -159,6 +160,7 @@ void frmMain::Label7_Click()
 void frmMain::Label6_Click()
 {
     Label6()->setForeColor(Colour::Black);
+    frmScore2::instance().show(this);
 }
 
 void frmMain::Label4_Click()
