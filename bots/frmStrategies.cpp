@@ -33,6 +33,19 @@ void makeRows(QWidget* page, FormControl<Label>& agressionLabel, FormControl<Lab
     }
 }
 
+// Runs one step of a write; a failure is reported and ends the handler.
+template <typename Step>
+bool writeSucceeds(Step&& step)
+{
+    try {
+        step();
+    } catch (const RuntimeError& error) {
+        Dialogs::reportFailure(error.text());
+        return false;
+    }
+    return true;
+}
+
 TextBox* makeStockBox(const QString& resource, QWidget* client)
 {
     auto* box = new TextBox(stockText(resource), client);
@@ -79,14 +92,16 @@ void frmStrategies::createControls(FormWindow& window)
     // The keyboard's order. On the first tab it goes from Agression to
     // Defences and then to Attacks; on the others row by row.
     QWidget* const order[] = {
-        SSTab1()->tabBar(),        txtAttackEnemyAgression(),   txtAttackEnemyDefences(),
-        txtAttackEnemyAttacks(),   Command1(),                  Command2(),
-        txtAttackNeutralAgression(), txtAttackNeutralAttacks(), txtAttackNeutralDefences(),
-        txtGuardAgression(),       txtGuardAttacks(),           txtGuardDefences(),
-        txtDefendAgression(),      txtDefendAttacks(),          txtDefendDefences(),
+        SSTab1()->tabBar(),          txtAttackEnemyAgression(),   txtAttackEnemyDefences(),
+        txtAttackEnemyAttacks(),     Command1(),                  Command2(),
+        txtAttackNeutralAgression(), txtAttackNeutralAttacks(),   txtAttackNeutralDefences(),
+        txtGuardAgression(),         txtGuardAttacks(),           txtGuardDefences(),
+        txtDefendAgression(),        txtDefendAttacks(),          txtDefendDefences(),
     };
+    // A value box takes the focus in its inner editor.
+    const auto focusTaker = [](QWidget* widget) { return widget->focusProxy() ? widget->focusProxy() : widget; };
     for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+        QWidget::setTabOrder(focusTaker(order[i - 1]), focusTaker(order[i]));
 
     Text1 = new TextBox(QString(), client);
     Text1()->setGeometry(client->width(), 0, 65, 19); // right of the client area
@@ -152,17 +167,6 @@ QString frmStrategies::gameFilePath()
         + QStringLiteral("\\AI\\AIDefaultStrategies.ai");
 }
 
-bool frmStrategies::writeGameFile()
-{
-    try {
-        Files::writeWholeText(gameFilePath(), txtFinal()->text());
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
-        return false;
-    }
-    return true;
-}
-
 void frmStrategies::Command1_Click()
 {
     // 1. The assembled text, guard's block first.
@@ -178,14 +182,10 @@ void frmStrategies::Command1_Click()
                         + txtEinde()->text());
     // 2. and 3. The game file in the selected mod. When it cannot be
     //    written, strategies.ini is left as it is.
-    if (!writeGameFile())
+    if (!writeSucceeds([this] { Files::writeWholeText(gameFilePath(), txtFinal()->text()); }))
         return;
     // 4. The remembered values.
-    try {
-        SaveIni(Text1()->text());
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
-    }
+    writeSucceeds([this] { SaveIni(Text1()->text()); });
 }
 
 void frmStrategies::Command2_Click()
@@ -194,22 +194,14 @@ void frmStrategies::Command2_Click()
     txtFinal()->setText(txtReset()->text());
     // 2. The game file. A step that fails is reported and ends the reset, so
     //    the window stays with the user's values.
-    if (!writeGameFile())
+    if (!writeSucceeds([this] { Files::writeWholeText(gameFilePath(), txtFinal()->text()); }))
         return;
     // 3. The remembered values.
-    try {
-        SaveIni(Text1()->text());
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
+    if (!writeSucceeds([this] { SaveIni(Text1()->text()); }))
         return;
-    }
     // 4. Forget them.
-    try {
-        Files::deleteFile(Files::programFolder() + QStringLiteral("\\strategies.ini"));
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
+    if (!writeSucceeds([] { Files::deleteFile(Files::programFolder() + QStringLiteral("\\strategies.ini")); }))
         return;
-    }
     // 5. Load afresh, with the design values and without an owner. The
     //    window's widgets are deleted only once this click has been handled.
     unload();

@@ -80,7 +80,4 @@ private:
     std::array<runtime::TextBox*, 12> settingsOrder();
     QString valueBlock(runtime::TextBox* agression, runtime::TextBox* attacks, runtime::TextBox* defences);
     QString gameFilePath();
-    // The whole-text write of txtFinal to the game file; false when it
-    // failed and was reported.
-    bool writeGameFile();
 };
