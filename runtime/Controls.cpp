@@ -10,6 +10,8 @@
 
 #include <limits>
 
+#include <algorithm>
+
 namespace runtime {
 
 QColor Colour::toQColor(int bgr)
@@ -102,7 +104,31 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     // and shows any length.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
     setFocusProxy(m_edit);
-    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& edited) { m_text = edited; });
+    connect(m_edit, &QLineEdit::textEdited, this, &TextBox::onEdited);
+}
+
+void TextBox::onEdited(const QString& edited)
+{
+    // The part the user put in is what lies between the unchanged start and
+    // the unchanged end of the text.
+    const qsizetype shorter = std::min(m_text.size(), edited.size());
+    qsizetype head = 0;
+    while (head < shorter && m_text.at(head) == edited.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && m_text.at(m_text.size() - 1 - tail) == edited.at(edited.size() - 1 - tail))
+        ++tail;
+    const QString inserted = edited.mid(head, edited.size() - head - tail);
+    const auto lineBreak = std::find_if(inserted.begin(), inserted.end(),
+                                        [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); });
+    if (lineBreak == inserted.end()) {
+        m_text = edited;
+        return;
+    }
+    const qsizetype firstLine = lineBreak - inserted.begin();
+    m_text = edited.left(head) + inserted.left(firstLine) + edited.right(tail);
+    m_edit->setText(m_text);
+    m_edit->setCursorPosition(static_cast<int>(head + firstLine));
 }
 
 void TextBox::setText(const QString& text)

@@ -72,7 +72,8 @@ public:
 };
 
 // A text box. It keeps its text exactly as set (a lone CR stays one CR), so
-// a hidden one serves as a buffer for assembling files.
+// a hidden one serves as a buffer for assembling files. What the user pastes
+// or drops into it keeps only its first line, as in any one-line box.
 class TextBox : public QWidget
 {
     Q_OBJECT
@@ -90,6 +91,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void onEdited(const QString& edited);
+
     QString m_text;
     QLineEdit* m_edit;
 };

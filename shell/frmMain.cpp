@@ -2,6 +2,7 @@
 
 #include "Form2.h"
 #include "bots/Form1.h"
+#include "bots/frmStrategies.h"
 #include "frmAbout.h"
 #include "frmAboutUitbreiding.h"
 #include "runtime/Dialogs.h"
@@ -143,6 +144,8 @@ void frmMain::Label5_Click()
 
 void frmMain::Label10_Click()
 {
+    // The link keeps its colour.
+    frmStrategies::instance().show(this);
 }
 
 void frmMain::Label1_Click()
