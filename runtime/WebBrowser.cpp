@@ -38,6 +38,7 @@ WebBrowser::WebBrowser(QWidget* parent)
         m_view = engine->createView(this);
     if (!m_view) {
         m_note = new QLabel(this);
+        m_note->setFrameShape(QFrame::StyledPanel);
         m_note->setWordWrap(true);
         m_note->setAlignment(Qt::AlignCenter);
         m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);

