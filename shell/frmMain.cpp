@@ -5,6 +5,7 @@
 #include "bots/frmStrategies.h"
 #include "frmAbout.h"
 #include "frmAboutUitbreiding.h"
+#include "frmInfo.h"
 #include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
 #include "runtime/Resources.h"
@@ -173,6 +174,7 @@ void frmMain::Label4_Click()
 void frmMain::Label9_Click()
 {
     Label9()->setForeColor(Colour::Black);
+    frmInfo::instance().show(this);
 }
 
 void frmMain::Label11_Click()
