@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -96,6 +97,7 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     , m_edit(new QLineEdit(text, this))
 {
     setFocusProxy(m_edit);
+    m_edit->installEventFilter(this);
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& edited) { m_text = edited; });
 }
 
@@ -109,6 +111,18 @@ void TextBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_edit->setGeometry(rect());
+}
+
+bool TextBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            Q_EMIT keyPress(13);
+        else if (!key->text().isEmpty())
+            Q_EMIT keyPress(key->text().at(0).unicode());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // -------------------------------------------------------------------- Slider

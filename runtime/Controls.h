@@ -81,9 +81,16 @@ public:
 
     const QString& text() const { return m_text; }
     void setText(const QString& text);
+    QLineEdit* editor() const { return m_edit; }
+
+Q_SIGNALS:
+    // A key that types a character was pressed (Enter is 13); the box then
+    // handles the key as usual.
+    void keyPress(int keyAscii);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString m_text;

@@ -2,6 +2,7 @@
 
 #include "Form2.h"
 #include "bots/Form1.h"
+#include "bots/frmBotNames.h"
 #include "frmAbout.h"
 #include "frmAboutUitbreiding.h"
 #include "runtime/Dialogs.h"
@@ -137,6 +138,7 @@ void frmMain::Label11_MouseMove() { highlight(Label11()); }
 void frmMain::Label5_Click()
 {
     Label5()->setForeColor(Colour::Black);
+    frmBotNames::instance().show(this);
 }
 
 void frmMain::Label10_Click()
