@@ -27,7 +27,9 @@ int findFrom(const QString& text, const QString& what, int after)
 // Keeps a held Enter in the search box: its first press runs Find Next,
 // which hands the focus to the editor, and the key's auto-repeat must not
 // follow it there, where it would replace the selected match (or close the
-// "Nothing found!" message at once).
+// "Nothing found!" message at once). An auto-repeated press is one marked
+// so, or one stamped with the time of the release just before it, which is
+// how the window system sends a repeat that was not recognised as one.
 class EnterRepeatGuard : public QObject
 {
 public:
@@ -39,23 +41,27 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        if (!key->isAutoRepeat()) {
-            m_heldFromSearchBox = watched == m_searchBox;
+        if (event->type() == QEvent::KeyRelease) {
+            m_releaseTime = key->timestamp();
             return false;
         }
-        return m_heldFromSearchBox && watched != m_searchBox;
+        if (key->isAutoRepeat() || key->timestamp() == m_releaseTime)
+            return m_heldFromSearchBox;
+        m_heldFromSearchBox = QApplication::focusWidget() == m_searchBox;
+        return false;
     }
 
 private:
-    QObject* m_searchBox;
+    QWidget* m_searchBox;
     bool m_heldFromSearchBox = false;
+    quint64 m_releaseTime = 0;
 };
 
 } // namespace
