@@ -41,7 +41,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
@@ -52,9 +52,13 @@ protected:
             m_releaseTime = key->timestamp();
             return false;
         }
-        if (key->isAutoRepeat() || key->timestamp() == m_releaseTime)
+        if (key->isAutoRepeat() || (m_releaseTime != 0 && key->timestamp() == m_releaseTime))
             return m_heldFromSearchBox;
-        m_heldFromSearchBox = QApplication::focusWidget() == m_searchBox;
+        // A press reaches the window first, then the focused box.
+        if (watched == m_searchBox)
+            m_heldFromSearchBox = true;
+        else if (watched->isWindowType())
+            m_heldFromSearchBox = false;
         return false;
     }
 
