@@ -1,6 +1,7 @@
 #include "bots/frmBotNames.h"
 #include "runtime/Twips.h"
 #include "scripts/frmSearch.h"
+#include "shell/frmMain.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -41,8 +42,8 @@ frmBotNames& openOn(const Sandbox& sandbox, const QByteArray& text, const QStrin
     sandbox.makeGame();
     writeBytes(sandbox.gameFile(QStringLiteral("mods/bf2142/AI/BotNames.ai")), text);
     sandbox.storeLocation(sandbox.gameFolder());
+    frmMain::instance().Label5_Click();
     frmBotNames& editor = frmBotNames::instance();
-    editor.show();
     editor.mnuEditSearch()->trigger();
     frmSearch::instance().Text1()->setText(what);
     return editor;
@@ -80,9 +81,11 @@ void TestFrmSearch::window()
 {
     Sandbox sandbox;
     frmBotNames& editor = openOn(sandbox, "bot", QString());
-    QVERIFY(QTest::qWaitForWindowActive(editor.window()));
-    QTest::keyClick(editor.rtb()->editor(), Qt::Key_F, Qt::ControlModifier); // a second Ctrl+F
+    editor.window()->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), editor.window());
     frmSearch& search = frmSearch::instance();
+    search.optBotNames()->setValue(false);
+    QTest::keyClick(editor.rtb()->editor(), Qt::Key_F, Qt::ControlModifier); // a second Ctrl+F selects it again
     QCOMPARE(QApplication::topLevelWidgets().count(search.window()), 1);
     QCOMPARE(search.window()->windowHandle()->transientParent(), editor.window()->windowHandle());
     QCOMPARE(search.window()->windowTitle(), QStringLiteral(" Search"));
@@ -95,6 +98,9 @@ void TestFrmSearch::window()
         QCOMPARE(option->focusPolicy(), Qt::NoFocus);
         QVERIFY(option->x() >= search.window()->client()->width());
     }
+    // Find Next brings the editor forward, still owned by the main menu.
+    QCOMPARE(findNext(sandbox, editor), 0);
+    QCOMPARE(editor.window()->windowHandle()->transientParent(), frmMain::instance().window()->windowHandle());
     search.unload();
     QVERIFY(!search.optBotNames()->value() && !search.optTweak()->value() && !search.optScore()->value());
 }
