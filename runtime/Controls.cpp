@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -104,6 +105,7 @@ TextBox::TextBox(const QString& text, QWidget* parent)
     // and shows any length.
     m_edit->setMaxLength(std::numeric_limits<int>::max());
     setFocusProxy(m_edit);
+    m_edit->installEventFilter(this);
     connect(m_edit, &QLineEdit::textEdited, this, &TextBox::onEdited);
 }
 
@@ -174,6 +176,18 @@ void TextBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_edit->setGeometry(rect());
+}
+
+bool TextBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            Q_EMIT keyPress(13);
+        else if (!key->text().isEmpty())
+            Q_EMIT keyPress(key->text().at(0).unicode());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // -------------------------------------------------------------------- Slider

@@ -86,9 +86,16 @@ public:
     // than `length` characters is refused. A longer text set from code is
     // kept and shown whole. 0 means no limit.
     void setMaxLength(int length);
+    QLineEdit* editor() const { return m_edit; }
+
+Q_SIGNALS:
+    // A key that types a character was pressed (Enter is 13); the box then
+    // handles the key as usual.
+    void keyPress(int keyAscii);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onEdited(const QString& edited);

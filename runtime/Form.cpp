@@ -84,7 +84,19 @@ void FormWindow::closeEvent(QCloseEvent* event)
 void FormWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    m_outerSize = frameGeometry().size();
     m_form.onResized();
+}
+
+void FormWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The window system's frame often arrives after the first display; it
+    // changes the outer size, which the resize handling works from.
+    if (frameGeometry().size() != m_outerSize) {
+        m_outerSize = frameGeometry().size();
+        m_form.onResized();
+    }
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event)

@@ -52,6 +52,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -60,6 +61,7 @@ private:
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;
     bool m_fixedSize = true;
+    QSize m_outerSize; // frame included, as at the last resize handling
 };
 
 // A window class with one instance for the whole run. Loading builds the

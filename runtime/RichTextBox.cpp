@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace runtime {
 
 namespace {
@@ -37,6 +39,7 @@ QPlainTextEdit* RichTextBox::editor()
         setSingleLine(m_singleLine);
         m_editor->setPlainText(m_text);
         m_text.clear();
+        connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] { m_crLfValid = false; });
         m_editor->show();
     }
     return m_editor;
@@ -80,20 +83,33 @@ void RichTextBox::loadFile(const QString& path, qint64 maxBytes)
 
 QString RichTextBox::text() const
 {
-    QString text;
-    if (m_editor) {
-        text = m_editor->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    } else {
-        text = m_text;
+    // Built in one pass and kept until the text changes: a search reads the
+    // whole text on every Find Next, and building a large text each time
+    // would cost more than the search itself.
+    if (m_crLfValid)
+        return m_crLfText;
+    const QString held = m_editor ? m_editor->document()->toRawText() : m_text;
+    // A line separator (Shift+Enter in the editor) breaks a line too.
+    const auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    };
+    m_crLfText.resize(held.size() + std::count_if(held.cbegin(), held.cend(), isBreak));
+    QChar* out = m_crLfText.data();
+    for (const QChar c : held) {
+        if (isBreak(c)) {
+            *out++ = QLatin1Char('\r');
+            *out++ = QLatin1Char('\n');
+        } else {
+            *out++ = c;
+        }
     }
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
+    m_crLfValid = true;
+    return m_crLfText;
 }
 
 void RichTextBox::setText(const QString& text)
 {
+    m_crLfValid = false;
     if (m_editor)
         m_editor->setPlainText(withNewlines(text));
     else

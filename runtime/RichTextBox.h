@@ -48,6 +48,8 @@ private:
     QPlainTextEdit* m_editor = nullptr;
     QString m_text; // line breaks as '\n'; used while there is no editor
     bool m_singleLine = false;
+    mutable QString m_crLfText; // text() as last built, while m_crLfValid
+    mutable bool m_crLfValid = false;
 };
 
 } // namespace runtime

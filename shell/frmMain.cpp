@@ -3,6 +3,7 @@
 #include "Form2.h"
 #include "bots/Form1.h"
 #include "bots/frmStrategies.h"
+#include "bots/frmBotNames.h"
 #include "frmAbout.h"
 #include "frmAboutUitbreiding.h"
 #include "frmInfo.h"
@@ -141,6 +142,7 @@ void frmMain::Label11_MouseMove() { highlight(Label11()); }
 void frmMain::Label5_Click()
 {
     Label5()->setForeColor(Colour::Black);
+    frmBotNames::instance().show(this);
 }
 
 void frmMain::Label10_Click()
