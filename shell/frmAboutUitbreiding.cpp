@@ -20,6 +20,9 @@ void frmAboutUitbreiding::createControls(FormWindow& window)
     blank.fill(Qt::transparent);
     window.setWindowIcon(QIcon(blank));
     window.setBorderStyle(BorderStyle::None);
+    // The about box beside it keeps the keyboard, so Enter and Esc reach
+    // its "OK" without a click.
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
     setStartPosition(StartPosition::Manual);
     setLeft(810);
     setTop(945);
