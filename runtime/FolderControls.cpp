@@ -178,6 +178,7 @@ FolderList::FolderList(QWidget* parent)
     , m_path(QDir::toNativeSeparators(QDir::currentPath()))
 {
     setItemDelegate(new IndentDelegate(this));
+    setIconSize(QSize(16, 16));
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
     connect(this, &QListWidget::itemActivated, this, &FolderList::openItem);
 }

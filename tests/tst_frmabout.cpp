@@ -7,7 +7,7 @@
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
 
-#include <QEventLoop>
+#include <QApplication>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +70,9 @@ private Q_SLOTS:
     void unloadedAboutBoxComesBackCollapsed_data();
     void unloadedAboutBoxComesBackCollapsed();
     void okKeepsProgramRunningWhenOpenerIsGone();
+    void okMidGrowthClosesForGood();
+    void aboutBoxTakesTheKeysAfterLogoClick_data();
+    void aboutBoxTakesTheKeysAfterLogoClick();
 };
 
 void TestFrmAbout::aboutBoxGrowth_data()
@@ -316,10 +319,54 @@ void TestFrmAbout::okKeepsProgramRunningWhenOpenerIsGone()
 
     Form::setQuitWhenNoneLoaded(true);
     auto restore = qScopeGuard([] { Form::setQuitWhenNoneLoaded(false); });
-    QEventLoop loop;
+    // The program's own loop: only it can be ended by the last unload.
     QTimer::singleShot(0, frmAbout::instance().cmdOK(), &QPushButton::click);
-    QTimer::singleShot(100, &loop, [&loop] { loop.exit(1); });
-    QCOMPARE(loop.exec(), 1);
+    QTimer::singleShot(100, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 1);
+    QVERIFY(frmMain::instance().isVisible());
+}
+
+void TestFrmAbout::okMidGrowthClosesForGood()
+{
+    // The real timers run while "OK" is pressed at different moments of the
+    // growth; neither window may come back afterwards.
+    for (int delay = 0; delay < 40; delay += 2) {
+        Sandbox sandbox;
+        frmMain::instance().show();
+        QTest::mouseClick(frmMain::instance().Image1(), Qt::LeftButton);
+        QTest::qWait(delay);
+        frmAbout::instance().cmdOK()->click();
+        QTest::qWait(20);
+        QVERIFY2(!frmAbout::instance().isLoaded(), qPrintable(QString::number(delay)));
+        QVERIFY2(!frmAboutUitbreiding::instance().isLoaded(), qPrintable(QString::number(delay)));
+        QVERIFY(frmMain::instance().isVisible());
+    }
+}
+
+void TestFrmAbout::aboutBoxTakesTheKeysAfterLogoClick_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<int>("key");
+    QTest::newRow("main menu, Enter") << QStringLiteral("frmMain") << int(Qt::Key_Return);
+    QTest::newRow("game-folder window, Esc") << QStringLiteral("Form2") << int(Qt::Key_Escape);
+}
+
+void TestFrmAbout::aboutBoxTakesTheKeysAfterLogoClick()
+{
+    QFETCH(QString, opener);
+    QFETCH(int, key);
+    Sandbox sandbox;
+    Form& form = opener == QLatin1String("Form2") ? static_cast<Form&>(Form2::instance()) : frmMain::instance();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(form.window()));
+    Label* logo = opener == QLatin1String("Form2") ? Form2::instance().Image1() : frmMain::instance().Image1();
+    QTest::mouseClick(logo, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::activeWindow(), frmAbout::instance().window());
+
+    // The key goes to whichever window is active, as the user's would.
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key(key));
+    QVERIFY(!frmAbout::instance().isLoaded());
+    QVERIFY(!frmAboutUitbreiding::instance().isLoaded());
     QVERIFY(frmMain::instance().isVisible());
 }
 
