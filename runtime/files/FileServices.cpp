@@ -164,19 +164,16 @@ QByteArray encodeSettingsText(const QString& text, const QString& pathForMessage
     }
     QStringEncoder encoder(QStringConverter::Utf8);
     const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || decodeSettingsText(bytes) != text) {
+    if (encoder.hasError() || decodeSettingsText(bytes) != text)
         throw RuntimeError(writeFailure(pathForMessage, QStringLiteral("the text is not valid Unicode")));
-    }
     return bytes;
 }
 
 void writeSettingsText(const QString& path, const QString& text)
 {
-    const QString hostPath = WinPath::toHost(path);
-    const QByteArray bytes = encodeSettingsText(text, hostPath) + QByteArrayLiteral("\r\n");
-    auto file = openForWriting(hostPath);
-    writeAll(*file, hostPath, bytes);
-    commit(*file, hostPath);
+    // The bytes, one character each, go through the whole-text write.
+    const QByteArray bytes = encodeSettingsText(text, WinPath::toHost(path));
+    writeWholeText(path, QString::fromLatin1(bytes));
 }
 
 } // namespace Files
