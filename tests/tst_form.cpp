@@ -3,9 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 #include <QScopeGuard>
-#include <QThread>
 #include <QTest>
 #include <QWindow>
 
@@ -57,35 +55,6 @@ private:
     }
 };
 
-// A window whose timer and label run handlers that refer to its controls,
-// which would load it again.
-class Ticking : public Form
-{
-public:
-    static Ticking& instance() { return instanceOf<Ticking>(); }
-
-    FormControl<Timer> Timer1{this};
-    FormControl<Label> Label1{this};
-    int handled = 0;
-
-protected:
-    void createControls(FormWindow& window) override
-    {
-        window.setClientSize(60, 40);
-        Timer1 = new Timer(1, true, &window);
-        Label1 = new Label(QStringLiteral("tick"), window.client());
-        connect(Timer1(), &QTimer::timeout, this, [this] { Label1()->setText(QString::number(++handled)); });
-        connect(Label1(), &Label::clicked, this, [this] { Timer1()->setEnabled(true); });
-    }
-
-private:
-    friend class runtime::Form;
-    Ticking()
-        : Form(QStringLiteral("Ticking"))
-    {
-    }
-};
-
 } // namespace
 
 class TestForm : public QObject
@@ -98,7 +67,6 @@ private Q_SLOTS:
     void closeRequestGoesThroughQueryUnload();
     void showWithOwnerKeepsItInFront();
     void geometryReadsBackExactTwips();
-    void unloadedWindowRunsNoHandler();
     void programEndsWithLastLoadedWindow();
 };
 
@@ -174,27 +142,6 @@ void TestForm::geometryReadsBackExactTwips()
     QCOMPARE(form.top(), 945);
     QCOMPARE(form.height(), 1665);
     QCOMPARE(form.window()->height(), 111);
-}
-
-void TestForm::unloadedWindowRunsNoHandler()
-{
-    Sandbox sandbox;
-    Ticking& form = Ticking::instance();
-    form.show();
-    QTRY_VERIFY(form.handled > 0);
-    const QPointer<Label> label = form.Label1();
-    QVERIFY(form.unload());
-
-    // A signal sent and ticks due before the widgets are gone reach no
-    // handler, so nothing loads the window again.
-    Q_EMIT label->clicked();
-    QVERIFY(!form.isLoaded());
-    QThread::msleep(5);
-    QCoreApplication::processEvents();
-    QVERIFY(!form.isLoaded());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(label.isNull());
-    QVERIFY(!form.isLoaded());
 }
 
 void TestForm::programEndsWithLastLoadedWindow()

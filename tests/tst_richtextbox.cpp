@@ -22,23 +22,9 @@ private Q_SLOTS:
     void failedLoadKeepsText();
     void selectionCountsCrLfAsTwo();
     void holdsLongTexts();
-    void softBreakIsALineBreak_data();
-    void softBreakIsALineBreak();
-    void oneLineBoxTakesNoLineBreak_data();
-    void oneLineBoxTakesNoLineBreak();
-    void settingsFileReadsBackExactly_data();
-    void settingsFileReadsBackExactly();
+    void lineBreaksAsTyped_data();
+    void lineBreaksAsTyped();
 };
-
-namespace {
-
-void paste(RichTextBox& box, const QString& text)
-{
-    QApplication::clipboard()->setText(text);
-    box.editor()->paste();
-}
-
-} // namespace
 
 void TestRichTextBox::textComesBackWithCrLf_data()
 {
@@ -152,86 +138,39 @@ void TestRichTextBox::holdsLongTexts()
     QCOMPARE(box.text(), text);
 }
 
-void TestRichTextBox::softBreakIsALineBreak_data()
+void TestRichTextBox::lineBreaksAsTyped_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Shift+Enter") << QStringLiteral("key");
-    QTest::newRow("pasted line separator") << QStringLiteral("paste");
-    QTest::newRow("set line separator") << QStringLiteral("set");
-}
-
-void TestRichTextBox::softBreakIsALineBreak()
-{
-    QFETCH(QString, how);
-    RichTextBox box(QString(), nullptr);
-    box.show();
-    box.focus();
-    if (how == QLatin1String("key")) {
-        QTest::keyClicks(box.editor(), QStringLiteral("ab"));
-        QTest::keyClick(box.editor(), Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClicks(box.editor(), QStringLiteral("cd"));
-    } else if (how == QLatin1String("paste")) {
-        paste(box, QStringLiteral("ab\u2028cd"));
-    } else {
-        box.setText(QStringLiteral("ab\u2028cd"));
-    }
-    QCOMPARE(box.text(), QStringLiteral("ab\r\ncd"));
-    // Every position after the break is counted as in that text.
-    box.setSelStart(4);
-    box.setSelLength(2);
-    QCOMPARE(box.editor()->textCursor().selectedText(), QStringLiteral("cd"));
-    QCOMPARE(box.selStart(), 4);
-}
-
-void TestRichTextBox::oneLineBoxTakesNoLineBreak_data()
-{
-    QTest::addColumn<QString>("pasted"); // empty: Enter is pressed instead
+    QTest::addColumn<bool>("oneLine");
+    QTest::addColumn<QString>("pasted"); // empty: Shift+Enter is typed
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Enter") << QString() << QStringLiteral("BF2142");
-    QTest::newRow("paste of two lines") << QStringLiteral("MyMod\r\nsecond") << QStringLiteral("BF2142MyMod");
-    QTest::newRow("paste after a line separator") << QStringLiteral("Mod\u2028x") << QStringLiteral("BF2142Mod");
+    QTest::newRow("Shift+Enter") << false << QString() << QStringLiteral("ab\r\ncd");
+    QTest::newRow("pasted line separator") << false << QStringLiteral("\u2028") << QStringLiteral("ab\r\ncd");
+    QTest::newRow("one line, Enter") << true << QString() << QStringLiteral("abcd");
+    QTest::newRow("one line, paste of two lines") << true << QStringLiteral("\r\nx") << QStringLiteral("abcd");
 }
 
-void TestRichTextBox::oneLineBoxTakesNoLineBreak()
+void TestRichTextBox::lineBreaksAsTyped()
 {
+    QFETCH(bool, oneLine);
     QFETCH(QString, pasted);
     QFETCH(QString, expected);
-    RichTextBox box(QStringLiteral("BF2142"), nullptr);
-    box.setSingleLine(true);
-    box.show();
-    box.editor()->moveCursor(QTextCursor::End);
-    if (pasted.isEmpty()) {
-        QTest::keyClick(box.editor(), Qt::Key_Return);
-        QTest::keyClick(box.editor(), Qt::Key_Enter, Qt::ShiftModifier);
-    } else {
-        paste(box, pasted);
-    }
-    QCOMPARE(box.text(), expected);
-}
-
-void TestRichTextBox::settingsFileReadsBackExactly_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ASCII") << QStringLiteral("C:\\Games\\BF2142") << QByteArray("C:\\Games\\BF2142\r\n");
-    QTest::newRow("Latin-1 letters, one byte each") << QStringLiteral("/home/jürgen") << QByteArray("/home/j\xfcrgen\r\n");
-    QTest::newRow("beyond Latin-1, UTF-8") << QStringLiteral("/home/paweł") << QByteArray("/home/pawe\xc5\x82\r\n");
-    QTest::newRow("Latin-1 that reads as UTF-8 is written as UTF-8")
-        << QStringLiteral("\u00c3\u00a9") << QByteArray("\xc3\x83\xc2\xa9\r\n");
-    QTest::newRow("leading byte-order mark kept") << QStringLiteral("\ufeffMod") << QByteArray("\xef\xbb\xbfMod\r\n");
-}
-
-void TestRichTextBox::settingsFileReadsBackExactly()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    Sandbox sandbox;
-    const QString path = sandbox.programFolder() + QStringLiteral("\\dir.ini");
-    Files::writeSettingsText(path, text);
-    QCOMPARE(readBytes(sandbox.programFile(QStringLiteral("dir.ini"))), bytes);
     RichTextBox box(QString(), nullptr);
-    box.loadFile(path, RichTextBox::FileText::Settings);
-    QCOMPARE(box.text(), text);
+    box.setSingleLine(oneLine);
+    box.show();
+    QTest::keyClicks(box.editor(), QStringLiteral("ab"));
+    if (pasted.isEmpty()) {
+        QTest::keyClick(box.editor(), Qt::Key_Return, Qt::ShiftModifier);
+        if (oneLine)
+            QTest::keyClick(box.editor(), Qt::Key_Enter);
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        box.editor()->paste();
+    }
+    QTest::keyClicks(box.editor(), QStringLiteral("cd"));
+    QCOMPARE(box.text(), expected);
+    box.setSelStart(int(expected.size()) - 2); // counted in that text
+    box.setSelLength(2);
+    QCOMPARE(box.editor()->textCursor().selectedText(), QStringLiteral("cd"));
 }
 
 QTEST_MAIN(TestRichTextBox)

@@ -147,7 +147,8 @@ QString decodeSettingsText(const QByteArray& bytes)
 {
     // Bytes that are no valid UTF-8 are Latin-1; the writer keeps Latin-1
     // only for texts whose bytes read back that way.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QString text = utf8.decode(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
