@@ -47,7 +47,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (!isLineBreakKey(event)) {
+        if (!isLineBreakKey(event) || isReadOnly()) {
             QPlainTextEdit::keyPressEvent(event);
             return;
         }
