@@ -23,6 +23,10 @@ QColor Colour::toQColor(int bgr)
 void placeControl(QWidget& control, int left, int top, int width, int height)
 {
     control.setGeometry(twipsRect(left, top, width, height));
+    if (auto* label = qobject_cast<Label*>(&control)) {
+        label->m_designWidth = label->width();
+        label->fitCaption();
+    }
 }
 
 // --------------------------------------------------------------------- Label
@@ -40,6 +44,36 @@ void Label::setForeColor(int bgr)
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Colour::toQColor(bgr));
     setPalette(palette);
+}
+
+void Label::setText(const QString& caption)
+{
+    QLabel::setText(caption);
+    fitCaption();
+}
+
+void Label::fitCaption()
+{
+    if (m_designWidth < 0 || text().isEmpty())
+        return;
+    const int needed = sizeHint().width();
+    const int room = parentWidget() ? parentWidget()->width() - x() : needed;
+    const int fitted = std::max(m_designWidth, std::min(needed, room));
+    if (fitted != width())
+        resize(fitted, height());
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+void Label::showEvent(QShowEvent* event)
+{
+    fitCaption(); // the client area may have its size only now
+    QLabel::showEvent(event);
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event)

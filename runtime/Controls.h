@@ -28,7 +28,9 @@ QColor toQColor(int bgr);
 void placeControl(QWidget& control, int left, int top, int width, int height);
 
 // A caption. It takes the pointer's moves over its box (so they do not reach
-// the window behind it) and reports clicks and moves.
+// the window behind it) and reports clicks and moves. Where the font needs
+// more room than the design width, the box grows to the right within the
+// client area, so no caption is clipped.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
 
     int foreColor() const { return m_foreColor; }
     void setForeColor(int bgr);
+    void setText(const QString& caption);
 
 Q_SIGNALS:
     void clicked();
@@ -46,10 +49,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    friend void placeControl(QWidget& control, int left, int top, int width, int height);
+    void fitCaption();
+
     int m_foreColor = Colour::SystemText;
     bool m_pressed = false;
+    int m_designWidth = -1; // pixels; set when the label is placed
 };
 
 // A picture shown at its own size; clickable.

@@ -6,8 +6,10 @@
 
 namespace runtime {
 
-// The machine's drives: drive letters on Windows, mounted volumes on other
-// hosts. It starts at the drive of the process's current folder.
+// The machine's drives: drive letters on Windows; on other hosts the mounted
+// volumes and the drive letters of the Wine prefix ("C:\"). It starts at the
+// drive of the process's current folder, and reports a change only when
+// another drive is chosen.
 class DriveList : public QComboBox
 {
     Q_OBJECT
@@ -32,7 +34,9 @@ private:
 };
 
 // A folder list: the open folder's ancestors above its subfolders. The user
-// opens a folder by double-clicking it; the open folder is the list's path.
+// opens a folder by double-clicking it (or Enter); the open folder is the
+// list's path. A path given with a drive letter ("C:\Games") stays in that
+// form and resolves through the drive map.
 class FolderList : public QListWidget
 {
     Q_OBJECT
@@ -54,6 +58,8 @@ private:
     // its path.
     void fill();
     void refresh();
+    QStringList openChain() const;
+    void addEntry(const QString& name, const QString& folder, int depth);
     void openItem(QListWidgetItem* item);
 
     QString m_path;

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -170,6 +172,23 @@ void Form::load()
     Form_Load();
 }
 
+namespace {
+
+// Disconnects every signal of `object` except `destroyed`, on which Qt's own
+// bookkeeping relies until the object is gone.
+void cutSignals(QObject* object)
+{
+    const QMetaObject* meta = object->metaObject();
+    const QMetaMethod destroyed = QMetaMethod::fromSignal(&QObject::destroyed);
+    for (int i = 0; i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() == QMetaMethod::Signal && method.name() != destroyed.name())
+            QObject::disconnect(object, method, nullptr, QMetaMethod());
+    }
+}
+
+} // namespace
+
 bool Form::unload()
 {
     if (!isLoaded())
@@ -180,8 +199,19 @@ bool Form::unload()
         return false;
     FormWindow* window = m_window;
     m_window = nullptr;
-    for (FormControlBase* control : m_controls)
+    // The widgets are deleted later, once the running handler has finished.
+    // Until then nothing of theirs may run a handler: a timer tick already
+    // due or a signal still on its way would refer to the window and load
+    // it again.
+    const auto timers = window->findChildren<QTimer*>();
+    for (QTimer* timer : timers)
+        timer->stop();
+    cutSignals(window);
+    for (FormControlBase* control : m_controls) {
+        if (control->m_object)
+            cutSignals(control->m_object);
         control->m_object = nullptr;
+    }
     window->hide();
     window->deleteLater();
     // Looked at once the running handler has finished: it may still load or
@@ -234,7 +264,10 @@ void Form::show(Form* owner)
     }
     setVisible(true);
     m_window->raise();
-    m_window->activateWindow();
+    // A window that stands beside another (the about box's panel) leaves the
+    // activation where it is.
+    if (!m_window->testAttribute(Qt::WA_ShowWithoutActivating))
+        m_window->activateWindow();
 }
 
 void Form::hide()

@@ -2,6 +2,8 @@
 
 #include "files/FileServices.h"
 
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,15 +14,67 @@ namespace runtime {
 
 namespace {
 
+// Every kind of line break as '\n'. A soft break (a line or paragraph
+// separator) becomes an ordinary one, so each break of the text is a block
+// of the document and the selection mapping counts it.
 QString withNewlines(const QString& text)
 {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    plain.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return plain;
 }
 
+bool isLineBreakKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 } // namespace
+
+// The editor inside the box. It takes every line break as an ordinary one
+// (Shift+Enter included), and in a box one line high it takes none: Enter
+// inserts nothing and a paste keeps only its first line.
+class RichTextBox::Editor : public QPlainTextEdit
+{
+public:
+    Editor(const RichTextBox& box, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , m_box(box)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!isLineBreakKey(event) || isReadOnly()) {
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        }
+        if (m_box.m_singleLine) {
+            event->ignore(); // left to the window, as in a one-line box
+            return;
+        }
+        textCursor().insertBlock();
+        ensureCursorVisible();
+    }
+
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (!source->hasText())
+            return;
+        QString text = withNewlines(source->text());
+        if (m_box.m_singleLine)
+            text = text.section(QLatin1Char('\n'), 0, 0);
+        textCursor().insertText(text);
+        ensureCursorVisible();
+    }
+
+private:
+    const RichTextBox& m_box;
+};
 
 RichTextBox::RichTextBox(const QString& text, QWidget* parent)
     : QWidget(parent)
@@ -32,7 +86,7 @@ RichTextBox::RichTextBox(const QString& text, QWidget* parent)
 QPlainTextEdit* RichTextBox::editor()
 {
     if (!m_editor) {
-        m_editor = new QPlainTextEdit(this);
+        m_editor = new Editor(*this, this);
         m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
         m_editor->setGeometry(rect());
         setFocusProxy(m_editor);
@@ -71,9 +125,11 @@ void RichTextBox::resizeEvent(QResizeEvent* event)
         m_editor->setGeometry(rect());
 }
 
-void RichTextBox::loadFile(const QString& path, qint64 maxBytes)
+void RichTextBox::loadFile(const QString& path, FileText kind)
 {
-    QString text = Files::decode8Bit(Files::readWholeFile(path, maxBytes));
+    const bool settings = kind == FileText::Settings;
+    const QByteArray bytes = Files::readWholeFile(path, settings ? Files::MaxSettingsFile : -1);
+    QString text = settings ? Files::decodeSettingsText(bytes) : Files::decode8Bit(bytes);
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
     else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))

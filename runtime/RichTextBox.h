@@ -18,11 +18,16 @@ class RichTextBox : public QWidget
 public:
     RichTextBox(const QString& text, QWidget* parent);
 
-    // Replaces the text with the file's 8-bit text, without one final line
-    // end, so that a load followed by a save keeps the file's length.
-    // Throws when the file cannot be read or is longer than `maxBytes`; the
-    // text is then unchanged.
-    void loadFile(const QString& path, qint64 maxBytes = -1);
+    enum class FileText {
+        EightBit, // a game file: every byte one character
+        Settings, // a settings file of host paths or names: Latin-1 or UTF-8
+    };
+
+    // Replaces the text with the file's text, without one final line end,
+    // so that a load followed by a save keeps the file's length. Throws
+    // when the file cannot be read, or when a settings file is longer than
+    // any settings file can be; the text is then unchanged.
+    void loadFile(const QString& path, FileText kind = FileText::EightBit);
 
     QString text() const;              // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line
@@ -45,6 +50,7 @@ private:
     int toDocumentPosition(int position);
     int toTextPosition(int documentPosition);
 
+    class Editor;
     QPlainTextEdit* m_editor = nullptr;
     QString m_text; // line breaks as '\n'; used while there is no editor
     bool m_singleLine = false;

@@ -70,12 +70,12 @@ void Form2::Form_Load()
 void Form2::LoadPath()
 {
     // 1. dir.ini into the load buffer.
-    rtb()->loadFile(Files::programFolder() + QStringLiteral("\\dir.ini"), Files::MaxSettingsFile);
+    rtb()->loadFile(Files::programFolder() + QStringLiteral("\\dir.ini"), RichTextBox::FileText::Settings);
     // 2. The stored folder; the folder list refuses a text that is no folder.
     Dir1()->setPath(rtb()->text());
     // 3. dirMod.ini into the mod box. A hand-edited file of several lines
     //    gives its first line.
-    Text1()->loadFile(Files::programFolder() + QStringLiteral("\\dirMod.ini"), Files::MaxSettingsFile);
+    Text1()->loadFile(Files::programFolder() + QStringLiteral("\\dirMod.ini"), RichTextBox::FileText::Settings);
     const QString mod = Text1()->text();
     const qsizetype lineEnd = mod.indexOf(QLatin1Char('\r'));
     if (lineEnd >= 0)
@@ -103,10 +103,10 @@ void Form2::Opslaan()
 {
     skipOnError([this] { txtPath()->setText(Dir1()->path()); });
     skipOnError([this] {
-        Files::writeWholeText(Files::programFolder() + QStringLiteral("\\dir.ini"), txtPath()->text());
+        Files::writeSettingsText(Files::programFolder() + QStringLiteral("\\dir.ini"), txtPath()->text());
     });
     skipOnError([this] {
-        Files::writeWholeText(Files::programFolder() + QStringLiteral("\\dirMod.ini"), Text1()->text());
+        Files::writeSettingsText(Files::programFolder() + QStringLiteral("\\dirMod.ini"), Text1()->text());
     });
 }
 

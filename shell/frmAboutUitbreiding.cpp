@@ -2,6 +2,7 @@
 
 #include "frmAbout.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
 
@@ -20,6 +21,12 @@ void frmAboutUitbreiding::createControls(FormWindow& window)
     blank.fill(Qt::transparent);
     window.setWindowIcon(QIcon(blank));
     window.setBorderStyle(BorderStyle::None);
+    // The about box beside it keeps the keyboard, so Enter and Esc reach
+    // its "OK" without a click: the panel is shown without activating it,
+    // and where the window system activates it anyway it hands the
+    // activation on.
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    window.installEventFilter(this);
     setStartPosition(StartPosition::Manual);
     setLeft(810);
     setTop(945);
@@ -37,6 +44,13 @@ void frmAboutUitbreiding::createControls(FormWindow& window)
 
     Timer1 = new Timer(1, true, &window);
     connect(Timer1(), &QTimer::timeout, this, &frmAboutUitbreiding::Timer1_Timer);
+}
+
+bool frmAboutUitbreiding::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && frmAbout::instance().isVisible())
+        frmAbout::instance().window()->activateWindow();
+    return Form::eventFilter(watched, event);
 }
 
 void frmAboutUitbreiding::Form_Load()

@@ -19,6 +19,7 @@ public:
 protected:
     void createControls(runtime::FormWindow& window) override;
     void Form_Load() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class runtime::Form;

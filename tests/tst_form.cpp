@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QCloseEvent>
+#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void closeRequestGoesThroughQueryUnload();
     void showWithOwnerKeepsItInFront();
     void geometryReadsBackExactTwips();
+    void programEndsWithLastLoadedWindow();
 };
 
 void TestForm::readingAControlLoadsTheWindow()
@@ -140,6 +142,24 @@ void TestForm::geometryReadsBackExactTwips()
     QCOMPARE(form.top(), 945);
     QCOMPARE(form.height(), 1665);
     QCOMPARE(form.window()->height(), 111);
+}
+
+void TestForm::programEndsWithLastLoadedWindow()
+{
+    Sandbox sandbox;
+    Form::setQuitWhenNoneLoaded(true);
+    auto restore = qScopeGuard([] { Form::setQuitWhenNoneLoaded(false); });
+    Sample::instance().show();
+    Other::instance().show();
+    bool lastUnloaded = false;
+    QTimer::singleShot(0, [] { Sample::instance().unload(); });
+    QTimer::singleShot(50, [&lastUnloaded] {
+        lastUnloaded = true;
+        Other::instance().unload();
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(lastUnloaded);
 }
 
 QTEST_MAIN(TestForm)

@@ -7,7 +7,7 @@
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
 
-#include <QEventLoop>
+#include <QApplication>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +70,8 @@ private Q_SLOTS:
     void unloadedAboutBoxComesBackCollapsed_data();
     void unloadedAboutBoxComesBackCollapsed();
     void okKeepsProgramRunningWhenOpenerIsGone();
+    void okMidGrowthClosesForGood();
+    void aboutBoxTakesTheKeysAfterLogoClick();
 };
 
 void TestFrmAbout::aboutBoxGrowth_data()
@@ -316,11 +318,36 @@ void TestFrmAbout::okKeepsProgramRunningWhenOpenerIsGone()
 
     Form::setQuitWhenNoneLoaded(true);
     auto restore = qScopeGuard([] { Form::setQuitWhenNoneLoaded(false); });
-    QEventLoop loop;
+    // The program's own loop: only it can be ended by the last unload.
     QTimer::singleShot(0, frmAbout::instance().cmdOK(), &QPushButton::click);
-    QTimer::singleShot(100, &loop, [&loop] { loop.exit(1); });
-    QCOMPARE(loop.exec(), 1);
+    QTimer::singleShot(100, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 1);
     QVERIFY(frmMain::instance().isVisible());
+}
+
+void TestFrmAbout::okMidGrowthClosesForGood()
+{
+    // "OK" at different moments of the growth, the real timers running.
+    for (int delay = 0; delay < 40; delay += 2) {
+        Sandbox sandbox;
+        frmMain::instance().show();
+        QTest::mouseClick(frmMain::instance().Image1(), Qt::LeftButton);
+        QTest::qWait(delay);
+        frmAbout::instance().cmdOK()->click();
+        QTest::qWait(20);
+        QVERIFY(!frmAbout::instance().isLoaded() && !frmAboutUitbreiding::instance().isLoaded());
+    }
+}
+
+void TestFrmAbout::aboutBoxTakesTheKeysAfterLogoClick()
+{
+    Sandbox sandbox;
+    frmMain::instance().show();
+    QTest::mouseClick(frmMain::instance().Image1(), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::activeWindow(), frmAbout::instance().window());
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_Return); // where the user's key goes
+    QVERIFY(!frmAbout::instance().isLoaded());
+    QVERIFY(!frmAboutUitbreiding::instance().isLoaded());
 }
 
 QTEST_MAIN(TestFrmAbout)

@@ -3,6 +3,8 @@
 #include "runtime/files/RuntimeError.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 using namespace runtime;
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void failedLoadKeepsText();
     void selectionCountsCrLfAsTwo();
     void holdsLongTexts();
+    void lineBreaksAsTyped_data();
+    void lineBreaksAsTyped();
 };
 
 void TestRichTextBox::textComesBackWithCrLf_data()
@@ -132,6 +136,41 @@ void TestRichTextBox::holdsLongTexts()
     RichTextBox box(QString(), nullptr);
     box.setText(text);
     QCOMPARE(box.text(), text);
+}
+
+void TestRichTextBox::lineBreaksAsTyped_data()
+{
+    QTest::addColumn<bool>("oneLine");
+    QTest::addColumn<QString>("pasted"); // empty: Shift+Enter is typed
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Shift+Enter") << false << QString() << QStringLiteral("ab\r\ncd");
+    QTest::newRow("pasted line separator") << false << QStringLiteral("\u2028") << QStringLiteral("ab\r\ncd");
+    QTest::newRow("one line, Enter") << true << QString() << QStringLiteral("abcd");
+    QTest::newRow("one line, paste of two lines") << true << QStringLiteral("\r\nx") << QStringLiteral("abcd");
+}
+
+void TestRichTextBox::lineBreaksAsTyped()
+{
+    QFETCH(bool, oneLine);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    RichTextBox box(QString(), nullptr);
+    box.setSingleLine(oneLine);
+    box.show();
+    QTest::keyClicks(box.editor(), QStringLiteral("ab"));
+    if (pasted.isEmpty()) {
+        QTest::keyClick(box.editor(), Qt::Key_Return, Qt::ShiftModifier);
+        if (oneLine)
+            QTest::keyClick(box.editor(), Qt::Key_Enter);
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        box.editor()->paste();
+    }
+    QTest::keyClicks(box.editor(), QStringLiteral("cd"));
+    QCOMPARE(box.text(), expected);
+    box.setSelStart(int(expected.size()) - 2); // counted in that text
+    box.setSelLength(2);
+    QCOMPARE(box.editor()->textCursor().selectedText(), QStringLiteral("cd"));
 }
 
 QTEST_MAIN(TestRichTextBox)

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace runtime {
 
@@ -154,6 +156,40 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes)
                                .arg(QDir::toNativeSeparators(hostPath))
                                .arg(maxBytes));
     return bytes;
+}
+
+QString decodeSettingsText(const QByteArray& bytes)
+{
+    // Bytes that are no valid UTF-8 are Latin-1; the writer keeps Latin-1
+    // only for texts whose bytes read back that way.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+QByteArray encodeSettingsText(const QString& text, const QString& pathForMessage)
+{
+    bool latin1 = true;
+    for (const QChar c : text)
+        latin1 = latin1 && c.unicode() <= 0xFF;
+    if (latin1) {
+        const QByteArray bytes = text.toLatin1();
+        if (decodeSettingsText(bytes) == text)
+            return bytes;
+    }
+    QStringEncoder encoder(QStringConverter::Utf8);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError() || decodeSettingsText(bytes) != text)
+        throw RuntimeError(writeFailure(pathForMessage, QStringLiteral("the text is not valid Unicode")));
+    return bytes;
+}
+
+void writeSettingsText(const QString& path, const QString& text)
+{
+    // The bytes, one character each, go through the whole-text write.
+    const QByteArray bytes = encodeSettingsText(text, WinPath::toHost(path));
+    writeWholeText(path, QString::fromLatin1(bytes));
 }
 
 } // namespace Files

@@ -41,6 +41,13 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes = -1);
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage);
 QString decode8Bit(const QByteArray& bytes);
 
+// Settings files that hold host paths or names (the game folder, the mod)
+// keep 8-bit Latin-1 bytes while Latin-1 can hold the text, and are UTF-8
+// otherwise; either form reads back as exactly the text written.
+void writeSettingsText(const QString& path, const QString& text); // text and CR LF
+QByteArray encodeSettingsText(const QString& text, const QString& pathForMessage);
+QString decodeSettingsText(const QByteArray& bytes);
+
 // Test hook: a write to a host path for which the function returns a
 // non-empty reason fails with that reason after its data went out, as a
 // full disk would. An empty function removes the hook.
