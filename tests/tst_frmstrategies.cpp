@@ -35,77 +35,75 @@ QList<QByteArray> lines(const QByteArray& crLfText) // without the final empty o
     return result;
 }
 
-QByteArray joined(const QList<QByteArray>& lines)
-{
-    return lines.join("\r\n") + "\r\n";
-}
-
-// Twelve values in the order of the tabs, each strategy's as Agression,
-// Attacks, Defences.
+// Twelve values in the order of the tabs, each as Agression, Attacks, Defences.
 using Values = QList<QByteArray>;
 const Values DesignValues{"1", "3", "0", "1", "3", "0", "0", "0", "4", "0", "1", "3"};
+const Values Reread{"1", "2", "3", "4", "5", "6", "10", "11", "12", "7", "8", "9"}; // from lines "1" to "12"
 const QByteArray Keywords[] = {"aiStrategy.Aggression ", "aiStrategy.NumberOfAttacks ", "aiStrategy.NumberOfDefences "};
 // Each strategy's value lines in the stock script, and its first value.
 const std::pair<int, int> ValueLines[] = {{46, 6}, {53, 0}, {61, 3}, {70, 9}};
 
-QByteArray expectedSettings(const Values& v)
+QByteArray numberedLines(int count)
 {
-    return joined({v[0], v[1], v[2], v[3], v[4], v[5], v[9], v[10], v[11], v[6], v[7], v[8]});
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += QByteArray::number(i) + "\r\n";
+    return text;
 }
 
-// What Save must write: the stock script with each strategy's value lines
-// generated and followed by one more line break, attack neutral out of its
-// comment, and the credit line in place of the last five lines.
+QByteArray expectedSettings(const Values& v)
+{
+    return Values{v[0], v[1], v[2], v[3], v[4], v[5], v[9], v[10], v[11], v[6], v[7], v[8]}.join("\r\n") + "\r\n";
+}
+
+// The stock script with each strategy's value lines generated and followed by
+// one more line break, attack neutral out of its comment, and the credit line
+// in place of the last five lines.
 QByteArray expectedGameFile(const Values& v)
 {
     const QList<QByteArray> script = lines(stock("reset"));
-    QList<QByteArray> out;
+    QByteArray out;
     for (int number = 1; number <= 78; ++number) {
         QByteArray line = number >= 60 && number <= 66 ? script[number - 1].mid(4) : script[number - 1];
         for (const auto& [first, value] : ValueLines) {
             if (number >= first && number < first + 3)
                 line = Keywords[number - first] + v[value + number - first];
         }
-        out << line;
-        if (number == 48 || number == 55 || number == 63 || number == 72)
-            out << QByteArray();
+        out += line + (number == 48 || number == 55 || number == 63 || number == 72 ? "\r\n\r\n" : "\r\n");
     }
-    return joined(out) + "rem Made with Sorvane by " + contactAddress().toLatin1() + "\r\n\r\n";
+    return out + "rem Made with Sorvane by " + contactAddress().toLatin1() + "\r\n\r\n";
 }
 
-QString gamePath(const Sandbox& sandbox, const QString& mod = QStringLiteral("bf2142"))
+struct Game : Sandbox {
+    QString script(const QString& mod = QStringLiteral("bf2142")) const
+    {
+        return gameFile(QStringLiteral("mods/%1/AI/AIDefaultStrategies.ai").arg(mod));
+    }
+    QString ini() const { return programFile(QStringLiteral("strategies.ini")); }
+    // A game folder that passes the check, and the editor opened from the menu.
+    frmStrategies& open(bool aiFolder = true) const
+    {
+        makeGame();
+        if (aiFolder)
+            QDir().mkpath(gameFile(QStringLiteral("mods/bf2142/AI")));
+        storeLocation(gameFolder());
+        frmMain::instance().Label10_Click();
+        return frmStrategies::instance();
+    }
+};
+
+QList<TextBox*> boxes(frmStrategies& f)
 {
-    return sandbox.gameFile(QStringLiteral("mods/%1/AI/AIDefaultStrategies.ai").arg(mod));
+    return {f.txtAttackEnemyAgression(),   f.txtAttackEnemyAttacks(),   f.txtAttackEnemyDefences(),
+            f.txtAttackNeutralAgression(), f.txtAttackNeutralAttacks(), f.txtAttackNeutralDefences(),
+            f.txtGuardAgression(),         f.txtGuardAttacks(),         f.txtGuardDefences(),
+            f.txtDefendAgression(),        f.txtDefendAttacks(),        f.txtDefendDefences()};
 }
 
-QString settingsPath(const Sandbox& sandbox)
-{
-    return sandbox.programFile(QStringLiteral("strategies.ini"));
-}
-
-// A game folder that passes the check, and the editor opened from the menu.
-frmStrategies& openEditor(const Sandbox& sandbox, bool withAiFolder = true)
-{
-    sandbox.makeGame();
-    if (withAiFolder)
-        QDir().mkpath(sandbox.gameFile(QStringLiteral("mods/bf2142/AI")));
-    sandbox.storeLocation(sandbox.gameFolder());
-    frmMain::instance().Label10_Click();
-    return frmStrategies::instance();
-}
-
-QList<TextBox*> boxes(frmStrategies& form)
-{
-    return {form.txtAttackEnemyAgression(),   form.txtAttackEnemyAttacks(),   form.txtAttackEnemyDefences(),
-            form.txtAttackNeutralAgression(), form.txtAttackNeutralAttacks(), form.txtAttackNeutralDefences(),
-            form.txtGuardAgression(),         form.txtGuardAttacks(),         form.txtGuardDefences(),
-            form.txtDefendAgression(),        form.txtDefendAttacks(),        form.txtDefendDefences()};
-}
-
-Values shownValues(frmStrategies& form)
+Values shownValues(frmStrategies& f)
 {
     Values values;
-    for (TextBox* box : boxes(form))
+    for (TextBox* box : boxes(f))
         values << box->text().toLatin1();
     return values;
 }
@@ -118,14 +116,13 @@ class TestFrmStrategies : public QObject
 
 private Q_SLOTS:
     void stockTexts();
-    void keyboardOrder();
+    void keyboardAndPaste();
     void saveWritesBothFiles_data();
     void saveWritesBothFiles();
     void reopeningRereadsAndSaveFollowsTheMod();
     void resetAndSave();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
-    void pasteKeepsFirstLine();
 };
 
 void TestFrmStrategies::stockTexts()
@@ -154,14 +151,13 @@ void TestFrmStrategies::stockTexts()
     };
     for (const auto& [number, text] : quoted)
         QCOMPARE(script[number - 1], text);
-    // The stock values are the design values.
-    for (const auto& [first, value] : ValueLines) {
+    for (const auto& [first, value] : ValueLines) { // the stock values are the design values
         for (int i = 0; i < 3; ++i)
             QCOMPARE(script[first - 1 + i], (first == 61 ? "rem " : "") + Keywords[i] + DesignValues[value + i]);
     }
 }
 
-void TestFrmStrategies::keyboardOrder()
+void TestFrmStrategies::keyboardAndPaste()
 {
     Sandbox sandbox;
     frmStrategies& form = frmStrategies::instance();
@@ -176,6 +172,13 @@ void TestFrmStrategies::keyboardOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
+    // A pasted line break would shift strategies.ini: a paste keeps its first line.
+    auto* edit = form.txtAttackEnemyAttacks()->findChild<QLineEdit*>();
+    edit->setCursorPosition(0);
+    QApplication::clipboard()->setText(QStringLiteral("1 2\r\n4\n5"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    QCOMPARE(form.txtAttackEnemyAttacks()->text(), QStringLiteral("1 2x3"));
 }
 
 void TestFrmStrategies::saveWritesBothFiles_data()
@@ -187,16 +190,12 @@ void TestFrmStrategies::saveWritesBothFiles_data()
     QTest::newRow("no settings file: design values") << QByteArray() << false << DesignValues << 2478;
     QTest::newRow("five lines") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\n") << false
                                 << Values{"a", "b", "c", "d", "e", "0", "0", "0", "4", "0", "1", "3"} << 2478;
-    QTest::newRow("fifteen lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n"
-                                                 "13\r\n14\r\n15\r\n")
-                                   << false << Values{"1", "2", "3", "4", "5", "6", "10", "11", "12", "7", "8", "9"}
-                                   << 2481;
-    QTest::newRow("twelve distinct typed") << QByteArray() << true
-                                           << Values{"11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43"}
-                                           << 2490;
-    QTest::newRow("blanks kept, text passes") << QByteArray() << true
-                                              << Values{" 2 ", "3", "0", "1", "-3", "0", "x", "0", "4", "0", "1", "3"}
-                                              << 2481;
+    QTest::newRow("fifteen lines") << numberedLines(15) << false << Reread << 2481;
+    QTest::newRow("twelve distinct typed")
+        << QByteArray() << true << Values{"11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43"}
+        << 2490;
+    QTest::newRow("blanks kept, text passes")
+        << QByteArray() << true << Values{" 2 ", "3", "0", "1", "-3", "0", "x", "0", "4", "0", "1", "3"} << 2481;
     QTest::newRow("empty Attacks") << QByteArray() << true
                                    << Values{"1", "", "0", "1", "3", "0", "0", "0", "4", "0", "1", "3"} << 2477;
 }
@@ -207,11 +206,11 @@ void TestFrmStrategies::saveWritesBothFiles()
     QFETCH(bool, typed);
     QFETCH(Values, values);
     QFETCH(int, size);
-    Sandbox sandbox;
+    Game game;
     if (!settings.isEmpty())
-        writeBytes(settingsPath(sandbox), settings);
-    frmStrategies& form = openEditor(sandbox);
-    writeBytes(gamePath(sandbox), QByteArray(5000, 'x'));
+        writeBytes(game.ini(), settings);
+    frmStrategies& form = game.open();
+    writeBytes(game.script(), QByteArray(5000, 'x'));
     for (int i = 0; typed && i < 12; ++i) { // as a user types them, tab by tab
         form.SSTab1()->setTab(i / 3);
         auto* edit = boxes(form)[i]->findChild<QLineEdit*>();
@@ -222,20 +221,20 @@ void TestFrmStrategies::saveWritesBothFiles()
     QCOMPARE(shownValues(form), values);
     form.Command1()->click();
 
-    QVERIFY(sandbox.dialogs().messages.isEmpty());
-    const QByteArray written = readBytes(gamePath(sandbox));
+    QVERIFY(game.dialogs().messages.isEmpty());
+    const QByteArray written = readBytes(game.script());
     QCOMPARE(written, expectedGameFile(values));
     QCOMPARE(written.size(), size);
-    QCOMPARE(readBytes(settingsPath(sandbox)), expectedSettings(values));
+    QCOMPARE(readBytes(game.ini()), expectedSettings(values));
     QVERIFY(written.contains("aiStrategy.createStrategy basicGuard\r\naiStrategy.Aggression " + values[6] + "\r\n"));
 }
 
 void TestFrmStrategies::reopeningRereadsAndSaveFollowsTheMod()
 {
-    Sandbox sandbox;
+    Game game;
     frmMain& menu = frmMain::instance();
     menu.Label10_MouseMove();
-    frmStrategies& form = openEditor(sandbox);
+    frmStrategies& form = game.open();
     QCOMPARE(form.window()->windowHandle()->transientParent(), menu.window()->windowHandle());
     QCOMPARE(menu.Label10()->foreColor(), Colour::Red); // the link keeps its colour
     form.txtGuardAgression()->setText(QStringLiteral("9")); // never saved
@@ -243,42 +242,40 @@ void TestFrmStrategies::reopeningRereadsAndSaveFollowsTheMod()
 
     form.window()->close();
     QVERIFY(!form.isLoaded());
-    writeBytes(settingsPath(sandbox), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n");
+    writeBytes(game.ini(), numberedLines(12));
     menu.Label10_Click();
-    const Values reread{"1", "2", "3", "4", "5", "6", "10", "11", "12", "7", "8", "9"};
-    QCOMPARE(shownValues(form), reread);
+    QCOMPARE(shownValues(form), Reread);
     QCOMPARE(form.SSTab1()->tab(), 0);
 
-    QDir().mkpath(sandbox.gameFile(QStringLiteral("mods/Other Mod/AI")));
+    QDir().mkpath(game.gameFile(QStringLiteral("mods/Other Mod/AI")));
     Form2::instance().Text1()->setText(QStringLiteral("Other Mod"));
     form.Command1()->click();
-    QCOMPARE(readBytes(gamePath(sandbox, QStringLiteral("Other Mod"))), expectedGameFile(reread));
-    QVERIFY(!QFile::exists(gamePath(sandbox)));
+    QCOMPARE(readBytes(game.script(QStringLiteral("Other Mod"))), expectedGameFile(Reread));
+    QVERIFY(!QFile::exists(game.script()));
 }
 
 void TestFrmStrategies::resetAndSave()
 {
-    Sandbox sandbox;
-    writeBytes(settingsPath(sandbox), expectedSettings({"5", "5", "5", "6", "6", "6", "7", "7", "7", "8", "8", "8"}));
-    frmStrategies& form = openEditor(sandbox);
+    Game game;
+    writeBytes(game.ini(), numberedLines(12));
+    frmStrategies& form = game.open();
     const QPointer<FormWindow> before = form.window();
     form.SSTab1()->setTab(3);
 
     form.Command2()->click(); // unloads and shows the window inside its own click
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(before.isNull());
-    QVERIFY(sandbox.dialogs().messages.isEmpty());
-    QCOMPARE(readBytes(gamePath(sandbox)), stock("reset") + "\r\n");
-    QCOMPARE(readBytes(gamePath(sandbox)).size(), 2610);
-    QVERIFY(!QFile::exists(settingsPath(sandbox)));
+    QVERIFY(game.dialogs().messages.isEmpty());
+    QCOMPARE(readBytes(game.script()), stock("reset") + "\r\n"); // 2,610 bytes
+    QVERIFY(!QFile::exists(game.ini()));
     QVERIFY(form.isVisible());
     QCOMPARE(form.window()->windowHandle()->transientParent(), nullptr);
     QCOMPARE(form.SSTab1()->tab(), 0);
     QCOMPARE(shownValues(form), DesignValues);
 
     form.Command1()->click();
-    QCOMPARE(readBytes(gamePath(sandbox)), expectedGameFile(DesignValues));
-    QCOMPARE(readBytes(settingsPath(sandbox)).size(), 36);
+    QCOMPARE(readBytes(game.script()), expectedGameFile(DesignValues));
+    QCOMPARE(readBytes(game.ini()), expectedSettings(DesignValues)); // 36 bytes
 }
 
 void TestFrmStrategies::failedWriteIsReported_data()
@@ -301,60 +298,44 @@ void TestFrmStrategies::failedWriteIsReported()
     QFETCH(bool, reset);
     QFETCH(QString, cause);
     QFETCH(QString, failingFile);
-    Sandbox sandbox;
+    Game game;
     const QByteArray settingsBefore = expectedSettings(DesignValues);
     if (cause == QLatin1String("folder"))
-        QDir().mkpath(settingsPath(sandbox));
+        QDir().mkpath(game.ini());
     else
-        writeBytes(settingsPath(sandbox), settingsBefore);
+        writeBytes(game.ini(), settingsBefore);
     if (cause == QLatin1String("fault")) {
         Files::setWriteFault([failingFile](const QString& hostPath) {
             return hostPath.endsWith(failingFile) ? QStringLiteral("disk full") : QString();
         });
     }
-    frmStrategies& form = openEditor(sandbox, cause != QLatin1String("no AI folder"));
+    frmStrategies& form = game.open(cause != QLatin1String("no AI folder"));
     const QPointer<FormWindow> window = form.window();
     const QString typed = cause == QLatin1String("wide") ? QStringLiteral("\u20ac5") : QStringLiteral("7");
     form.txtAttackEnemyAgression()->setText(typed);
     (reset ? form.Command2() : form.Command1())->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(sandbox.dialogs().messages.size(), 1);
-    QCOMPARE(sandbox.dialogs().messages[0].title, QStringLiteral("Sorvane"));
-    QVERIFY(sandbox.dialogs().messages[0].prompt.contains(failingFile));
+    QCOMPARE(game.dialogs().messages.size(), 1);
+    QCOMPARE(game.dialogs().messages[0].title, QStringLiteral("Sorvane"));
+    QVERIFY(game.dialogs().messages[0].prompt.contains(failingFile));
     if (cause != QLatin1String("folder"))
-        QCOMPARE(readBytes(settingsPath(sandbox)), settingsBefore);
+        QCOMPARE(readBytes(game.ini()), settingsBefore);
     if (failingFile.endsWith(QLatin1String(".ai")))
-        QVERIFY(!QFile::exists(gamePath(sandbox)));
-    // The window stays, with the user's values, and once the cause is gone
-    // a Save works.
+        QVERIFY(!QFile::exists(game.script()));
+    // The window stays with the user's values; once the cause is gone a Save works.
     QVERIFY(!window.isNull() && form.isVisible());
     QCOMPARE(form.txtAttackEnemyAgression()->text(), typed);
     Files::setWriteFault({});
-    QDir(settingsPath(sandbox)).removeRecursively();
-    QDir().mkpath(sandbox.gameFile(QStringLiteral("mods/bf2142/AI")));
+    QDir(game.ini()).removeRecursively();
+    QDir().mkpath(game.gameFile(QStringLiteral("mods/bf2142/AI")));
     form.txtAttackEnemyAgression()->setText(QStringLiteral("7"));
     form.Command1()->click();
-    QCOMPARE(sandbox.dialogs().messages.size(), 1);
+    QCOMPARE(game.dialogs().messages.size(), 1);
     Values values = DesignValues;
     values[0] = "7";
-    QCOMPARE(readBytes(gamePath(sandbox)), expectedGameFile(values));
-    QCOMPARE(readBytes(settingsPath(sandbox)), expectedSettings(values));
-}
-
-void TestFrmStrategies::pasteKeepsFirstLine()
-{
-    Sandbox sandbox;
-    frmStrategies& form = frmStrategies::instance();
-    form.show();
-    auto* edit = form.txtAttackEnemyAttacks()->findChild<QLineEdit*>();
-    edit->setCursorPosition(0);
-    QApplication::clipboard()->setText(QStringLiteral("1 2\r\n4\n5"));
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit->text(), QStringLiteral("1 23"));
-    QCOMPARE(edit->cursorPosition(), 3);
-    QTest::keyClicks(edit, QStringLiteral("x"));
-    QCOMPARE(form.txtAttackEnemyAttacks()->text(), QStringLiteral("1 2x3"));
+    QCOMPARE(readBytes(game.script()), expectedGameFile(values));
+    QCOMPARE(readBytes(game.ini()), expectedSettings(values));
 }
 
 QTEST_MAIN(TestFrmStrategies)
