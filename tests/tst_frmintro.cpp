@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMap>
 #include <QTest>
 #include <QWindow>
 
@@ -62,8 +63,7 @@ private Q_SLOTS:
     void window();
     void loadRestoresSelection_data();
     void loadRestoresSelection();
-    void removeWritesChosenText_data();
-    void removeWritesChosenText();
+    void removeReplacesWholeAndFollowsTheMod();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
 };
@@ -149,44 +149,28 @@ void TestFrmIntro::loadRestoresSelection()
     const QString iniPath = sandbox.programFile(QStringLiteral("intro.ini"));
     QCOMPARE(QFile::exists(iniPath), !settings.isNull());
 
-    // "Remove!" replaces whatever the reading left; with no option selected
-    // it writes intro.ini alone (21 bytes).
+    // "Remove!" writes the chosen text, nothing with no option selected, and
+    // replaces whatever the reading left in intro.ini.
     form.cmdRemove()->click();
+    const QMap<QString, QByteArray> written{{QStringLiteral("100"), stock(QStringLiteral("EscTrue")) + "\r\n"},
+                                            {QStringLiteral("010"), stock(QStringLiteral("Complete")) + "\r\n"},
+                                            {QStringLiteral("001"), stock(QStringLiteral("Reset")) + "\r\n"},
+                                            {QStringLiteral("000"), "rem init\r\n"}};
+    QCOMPARE(readBytes(sandbox.gameFile(QStringLiteral("mods/bf2142/init.con"))), written[selected]);
     QCOMPARE(readBytes(iniPath), ini(selected));
-    if (selected == QLatin1String("000"))
-        QCOMPARE(readBytes(sandbox.gameFile(QStringLiteral("mods/bf2142/init.con"))), QByteArray("rem init\r\n"));
 }
 
-void TestFrmIntro::removeWritesChosenText_data()
+void TestFrmIntro::removeReplacesWholeAndFollowsTheMod()
 {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QByteArray>("settings");
-    QTest::newRow("Skip intro with Esc") << 0 << QStringLiteral("EscTrue") << 757
-                                         << QByteArray("True\r\nFalse\r\nFalse\r\n");
-    QTest::newRow("Remove complete intro")
-        << 1 << QStringLiteral("Complete") << 520 << QByteArray("False\r\nTrue\r\nFalse\r\n");
-    QTest::newRow("Reset") << 2 << QStringLiteral("Reset") << 757 << QByteArray("False\r\nFalse\r\nTrue\r\n");
-}
-
-void TestFrmIntro::removeWritesChosenText()
-{
-    QFETCH(int, option);
-    QFETCH(QString, text);
-    QFETCH(int, size);
-    QFETCH(QByteArray, settings);
     Sandbox sandbox;
     frmIntro& form = openFromMenu(sandbox, ini(QStringLiteral("000")));
     const QString initCon = sandbox.gameFile(QStringLiteral("mods/bf2142/init.con"));
     writeBytes(initCon, QByteArray(3000, 'x')); // a longer file in place
-    QTest::mouseClick(std::array { form.optEscTrue(), form.optComplete(), form.optReset() }[option], Qt::LeftButton);
-
+    QTest::mouseClick(form.optComplete(), Qt::LeftButton);
     for (int press = 0; press < 2; ++press) {
         QTest::mouseClick(form.cmdRemove(), Qt::LeftButton);
-        QCOMPARE(readBytes(initCon), stock(text) + "\r\n");
-        QCOMPARE(readBytes(initCon).size(), size);
-        QCOMPARE(readBytes(sandbox.programFile(QStringLiteral("intro.ini"))), settings);
+        QCOMPARE(readBytes(initCon), stock(QStringLiteral("Complete")) + "\r\n"); // 520 bytes
+        QCOMPARE(readBytes(sandbox.programFile(QStringLiteral("intro.ini"))), ini(QStringLiteral("010")));
     }
     QCOMPARE(QDir(sandbox.gameFile(QStringLiteral("mods/bf2142"))).entryList(QDir::Files),
         QStringList { QStringLiteral("init.con") });
@@ -195,7 +179,8 @@ void TestFrmIntro::removeWritesChosenText()
     QVERIFY(QDir().mkpath(sandbox.gameFile(QStringLiteral("mods/Other"))));
     Form2::instance().Text1()->setText(QStringLiteral("Other"));
     form.cmdRemove()->click();
-    QCOMPARE(readBytes(sandbox.gameFile(QStringLiteral("mods/Other/Init.con"))), stock(text) + "\r\n");
+    QCOMPARE(readBytes(sandbox.gameFile(QStringLiteral("mods/Other/Init.con"))),
+        stock(QStringLiteral("Complete")) + "\r\n");
     QVERIFY(sandbox.dialogs().messages.isEmpty());
 }
 
