@@ -36,34 +36,40 @@ class TestFrmNote : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void saveWritesPlainText_data();
-    void saveWritesPlainText();
-    void failedSaveIsReported_data();
-    void failedSaveIsReported();
+    void save_data();
+    void save();
 };
 
-void TestFrmNote::saveWritesPlainText_data()
+void TestFrmNote::save_data()
 {
-    QTest::addColumn<QByteArray>("before"); // the file at load; empty: none
+    QTest::addColumn<QByteArray>("before"); // the file at load; null: none
     QTest::addColumn<QString>("typed");     // replaces the text; null: kept
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("no file: the design text") << QByteArray() << QString()
-                                              << QByteArray("Type here your notes.\r\n");
-    QTest::newRow("abc") << QByteArray() << "abc" << QByteArray("abc\r\n");
-    QTest::newRow("empty box") << QByteArray() << "" << QByteArray("\r\n");
-    QTest::newRow("load and save keeps length") << QByteArray("x\r\n\r\ny\r\n") << QString()
-                                                << QByteArray("x\r\n\r\ny\r\n");
+    const QByteArray none;
+    const QString kept;
+    QTest::newRow("no file: the design text") << none << kept << "" << QByteArray("Type here your notes.\r\n");
+    QTest::newRow("abc") << none << "abc" << "" << QByteArray("abc\r\n");
+    QTest::newRow("empty box") << none << "" << "" << QByteArray("\r\n");
+    QTest::newRow("load and save keeps length") << QByteArray("x\r\n\r\ny\r\n") << kept << "" << QByteArray("x\r\n\r\ny\r\n");
+    QTest::newRow("no Windows folder") << none << "new notes" << "no folder" << QByteArray("<missing>");
+    QTest::newRow("write fails") << QByteArray("old\r\n") << "new notes" << "disk full" << QByteArray("old\r\n");
 }
 
-void TestFrmNote::saveWritesPlainText()
+void TestFrmNote::save()
 {
     QFETCH(QByteArray, before);
     QFETCH(QString, typed);
+    QFETCH(QString, fault);
     QFETCH(QByteArray, after);
     Sandbox sandbox;
     DriveC drive;
-    if (!before.isEmpty())
+    if (!before.isNull())
         writeBytes(drive.notes(), before);
+    if (fault == QLatin1String("no folder"))
+        QVERIFY(QDir(QFileInfo(drive.notes()).path()).removeRecursively());
+    else if (!fault.isEmpty())
+        Files::setWriteFault([](const QString&) { return QStringLiteral("No space left on device"); });
     frmNote& form = frmNote::instance();
     form.show();
     if (!typed.isNull()) {
@@ -74,38 +80,14 @@ void TestFrmNote::saveWritesPlainText()
 
     QTest::mouseClick(form.Command1(), Qt::LeftButton);
     QCOMPARE(readBytes(drive.notes()), after);
-    QVERIFY(sandbox.dialogs().messages.isEmpty());
-}
-
-void TestFrmNote::failedSaveIsReported_data()
-{
-    QTest::addColumn<QByteArray>("old"); // empty: no Windows folder
-    QTest::newRow("no Windows folder") << QByteArray();
-    QTest::newRow("write fails") << QByteArray("old notes\r\n");
-}
-
-void TestFrmNote::failedSaveIsReported()
-{
-    QFETCH(QByteArray, old);
-    Sandbox sandbox;
-    DriveC drive;
-    if (old.isEmpty()) {
-        QVERIFY(QDir(QFileInfo(drive.notes()).path()).removeRecursively());
-    } else {
-        writeBytes(drive.notes(), old);
-        Files::setWriteFault([](const QString&) { return QStringLiteral("No space left on device"); });
+    QCOMPARE(sandbox.dialogs().messages.size(), fault.isEmpty() ? 0 : 1);
+    if (!fault.isEmpty()) { // reported, and the text stays
+        const ScriptedDialogs::Message message = sandbox.dialogs().messages.first();
+        QCOMPARE(message.title, QStringLiteral("Sorvane"));
+        QCOMPARE(message.style, MsgBoxStyle::Critical);
+        QVERIFY2(message.prompt.contains(QStringLiteral("Sorvane_notes.txt")), qPrintable(message.prompt));
+        QCOMPARE(form.rtb()->text(), typed);
     }
-    frmNote& form = frmNote::instance();
-    form.rtb()->setText(QStringLiteral("new notes"));
-    form.Command1_Click();
-
-    QCOMPARE(sandbox.dialogs().messages.size(), 1);
-    const ScriptedDialogs::Message message = sandbox.dialogs().messages.first();
-    QCOMPARE(message.title, QStringLiteral("Sorvane"));
-    QCOMPARE(message.style, MsgBoxStyle::Critical);
-    QVERIFY2(message.prompt.contains(QStringLiteral("Sorvane_notes.txt")), qPrintable(message.prompt));
-    QCOMPARE(form.rtb()->text(), QStringLiteral("new notes"));
-    QCOMPARE(QFile::exists(drive.notes()) ? readBytes(drive.notes()) : QByteArray(), old);
 }
 
 QTEST_MAIN(TestFrmNote)
