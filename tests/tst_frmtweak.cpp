@@ -109,6 +109,7 @@ void TestFrmTweak::saveAs()
     QCOMPARE(form.Label1()->text(), path);
     QVERIFY(sandbox.dialogs().messages.isEmpty());
     QCOMPARE(sandbox.dialogs().fileDialogFilters, QStringList{QStringLiteral("Tweak files (*.tweak)|*.tweak|")});
+    QCOMPARE(Dialogs::qtFileFilter(sandbox.dialogs().fileDialogFilters.at(0)), QStringLiteral("Tweak files (*.tweak)"));
     const FileDialogOptions options = sandbox.dialogs().fileDialogOptions.at(0);
     QVERIFY(options.replaceWithoutAsking && options.defaultSuffix.isEmpty());
 
