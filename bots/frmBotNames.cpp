@@ -1,11 +1,7 @@
 #include "frmBotNames.h"
 
-#include "runtime/Dialogs.h"
 #include "runtime/Resources.h"
 #include "runtime/Twips.h"
-#include "runtime/files/FileServices.h"
-#include "runtime/files/RuntimeError.h"
-#include "shell/Form2.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -53,12 +49,7 @@ void frmBotNames::Form_Load()
 {
     // The base game's list. One that cannot be read is reported, and the
     // editor opens with an empty box.
-    try {
-        rtb()->loadFile(Form2::instance().Dir1()->path() + QStringLiteral("\\mods\\bf2142\\AI\\BotNames.ai"));
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
-    }
-    restartSearch();
+    loadBaseGameFile(QStringLiteral("\\AI\\BotNames.ai"));
 }
 
 void frmBotNames::Form_Resize()
@@ -68,15 +59,9 @@ void frmBotNames::Form_Resize()
 
 void frmBotNames::mnuFileSave_Click()
 {
-    // 1. The mod's file.
-    const QString path = Form2::instance().Dir1()->path() + QStringLiteral("\\mods\\")
-        + Form2::instance().Text1()->text() + QStringLiteral("\\AI\\BotNames.ai");
-    // 2. The box's text and CR LF. A failure is reported; the text stays.
-    try {
-        Files::writeWholeText(path, rtb()->text());
-    } catch (const RuntimeError& error) {
-        Dialogs::reportFailure(error.text());
-    }
+    // 1. The mod's file; 2. the box's text and CR LF. A failure is reported;
+    // the text stays.
+    saveModFile(QStringLiteral("\\AI\\BotNames.ai"));
 }
 
 void frmBotNames::mnuFileReset_Click()

@@ -9,20 +9,18 @@ namespace runtime {
 
 namespace {
 
-// Turns a filter of the form "Tweak files (*.tweak)|*.tweak|" into Qt's
-// "Tweak files (*.tweak)" form.
-QString qtFilter(const QString& filter)
+// A modal file dialog; an empty result when the user cancelled.
+QString runFileDialog(QFileDialog::AcceptMode mode, const QString& title, const QString& filter,
+                      const FileDialogOptions& options)
 {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList result;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts.at(i);
-        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (%1)").arg(patterns);
-        result << description;
-    }
-    return result.join(QStringLiteral(";;"));
+    QFileDialog dialog(QApplication::activeWindow(), title, QString(), Dialogs::qtFileFilter(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, options.replaceWithoutAsking);
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 class QtDialogBackend : public DialogBackend
@@ -54,14 +52,14 @@ public:
         return MsgBoxResult::Ok;
     }
 
-    QString openFileName(const QString& title, const QString& filter) override
+    QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options) override
     {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), qtFilter(filter));
+        return runFileDialog(QFileDialog::AcceptOpen, title, filter, options);
     }
 
-    QString saveFileName(const QString& title, const QString& filter) override
+    QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options) override
     {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), qtFilter(filter));
+        return runFileDialog(QFileDialog::AcceptSave, title, filter, options);
     }
 
     void endProgram() override
@@ -100,14 +98,29 @@ int msgBox(const QString& prompt, int style, const QString& title)
     return backend().messageBox(prompt, style, title);
 }
 
-QString openFileName(const QString& title, const QString& filter)
+QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
 {
-    return backend().openFileName(title, filter);
+    return backend().openFileName(title, filter, options);
 }
 
-QString saveFileName(const QString& title, const QString& filter)
+QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
 {
-    return backend().saveFileName(title, filter);
+    return backend().saveFileName(title, filter, options);
+}
+
+QString qtFileFilter(const QString& filter)
+{
+    // Description and patterns alternate; the list ends with a bar.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (%1)").arg(patterns);
+        result << description;
+    }
+    return result.join(QStringLiteral(";;"));
 }
 
 void endProgram()

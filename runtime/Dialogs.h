@@ -25,6 +25,13 @@ constexpr int Yes = 6;
 constexpr int No = 7;
 } // namespace MsgBoxResult
 
+// How an open or save dialog treats the name the user chooses or types.
+struct FileDialogOptions {
+    bool fileMustExist = false;        // only an existing file can be chosen
+    bool replaceWithoutAsking = false; // no question before replacing a file
+    QString defaultSuffix;             // added to a name typed without one
+};
+
 // The modal interactions of the program behind one seam: message boxes,
 // file dialogs and the end of the program. The program uses the real Qt
 // dialogs; tests install a backend that answers from a script.
@@ -34,16 +41,20 @@ public:
     virtual ~DialogBackend() = default;
     virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
     // Empty result: the user cancelled.
-    virtual QString openFileName(const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    // `filter` is in the form "Tweak files (*.tweak)|*.tweak|".
+    virtual QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options) = 0;
     virtual void endProgram() = 0;
 };
 
 namespace Dialogs {
 
 int msgBox(const QString& prompt, int style, const QString& title);
-QString openFileName(const QString& title, const QString& filter);
-QString saveFileName(const QString& title, const QString& filter);
+QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
+QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
+// A filter of the form "Tweak files (*.tweak)|*.tweak|" in Qt's form,
+// "Tweak files (*.tweak)".
+QString qtFileFilter(const QString& filter);
 // Ends the program at once: no window's close or unload handling runs.
 void endProgram();
 

@@ -1,6 +1,10 @@
 #include "TextEditorForm.h"
 
+#include "runtime/Dialogs.h"
 #include "runtime/Twips.h"
+#include "runtime/files/FileServices.h"
+#include "runtime/files/RuntimeError.h"
+#include "shell/Form2.h"
 
 using namespace runtime;
 
@@ -36,4 +40,26 @@ void TextEditorForm::openSearch()
 void TextEditorForm::restartSearch()
 {
     frmSearch::instance().restart(m_target);
+}
+
+void TextEditorForm::loadBaseGameFile(const QString& file)
+{
+    try {
+        rtb()->loadFile(Form2::instance().Dir1()->path() + QStringLiteral("\\mods\\bf2142") + file);
+    } catch (const RuntimeError& error) {
+        rtb()->setText(QString());
+        Dialogs::reportFailure(error.text());
+    }
+    restartSearch();
+}
+
+void TextEditorForm::saveModFile(const QString& file)
+{
+    const QString path = Form2::instance().Dir1()->path() + QStringLiteral("\\mods\\")
+        + Form2::instance().Text1()->text() + file;
+    try {
+        Files::writeWholeText(path, rtb()->text());
+    } catch (const RuntimeError& error) {
+        Dialogs::reportFailure(error.text());
+    }
 }

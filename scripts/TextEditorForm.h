@@ -26,6 +26,16 @@ protected:
     // The box's text was replaced whole: its search starts at the start.
     void restartSearch();
 
+    // For the editors of one game file, read from the base game and saved
+    // into the selected mod; `file` is the file's own part ("\AI\BotNames.ai").
+    // The base game's file into the box, a new text to search. One that
+    // cannot be read is reported and leaves the box empty, so that no Save
+    // writes a design text into the game's file.
+    void loadBaseGameFile(const QString& file);
+    // The box's text and CR LF into the mod's file. A failure is reported;
+    // the text stays.
+    void saveModFile(const QString& file);
+
 private:
     SearchTarget m_target;
 };

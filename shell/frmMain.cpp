@@ -12,6 +12,7 @@
 #include "runtime/Resources.h"
 #include "scripts/frmIntro.h"
 #include "scripts/frmScore2.h"
+#include "scripts/frmTweak.h"
 
 #include <QFont>
 
@@ -171,6 +172,8 @@ void frmMain::Label6_Click()
 
 void frmMain::Label4_Click()
 {
+    // The link keeps its colour.
+    frmTweak::instance().show(this);
 }
 
 void frmMain::Label9_Click()

@@ -1,6 +1,7 @@
 #include "bots/frmBotNames.h"
 #include "runtime/Twips.h"
 #include "scripts/frmSearch.h"
+#include "scripts/frmTweak.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
 
@@ -13,28 +14,6 @@
 using namespace runtime;
 
 namespace {
-
-// A second editor on the search window, as the tweak editor plugs in.
-class StandInTweak : public TextEditorForm
-{
-public:
-    static StandInTweak& instance() { return instanceOf<StandInTweak>(); }
-    void mnuEditSearch_Click() { openSearch(); }
-
-protected:
-    void createControls(FormWindow& window) override
-    {
-        window.setBorderStyle(BorderStyle::Sizable);
-        rtb = new RichTextBox(QStringLiteral("bot bot"), window.client());
-    }
-
-private:
-    friend class runtime::Form;
-    StandInTweak()
-        : TextEditorForm(QStringLiteral("frmTweak"), SearchTarget::Tweak)
-    {
-    }
-};
 
 // The bot-name editor on `text`, with the search window opened on it.
 frmBotNames& openOn(const Sandbox& sandbox, const QByteArray& text, const QString& what)
@@ -149,8 +128,9 @@ void TestFrmSearch::eachTargetKeepsItsPosition()
     frmBotNames& names = openOn(sandbox, "bot bot bot", QStringLiteral("bot"));
     frmSearch& search = frmSearch::instance();
     QCOMPARE(findNext(sandbox, names), 0);
-    StandInTweak& tweak = StandInTweak::instance();
-    tweak.mnuEditSearch_Click();
+    frmTweak& tweak = frmTweak::instance();
+    tweak.rtb()->setText(QStringLiteral("bot bot"));
+    tweak.mnuEditSearch()->trigger();
     QVERIFY(search.optTweak()->value() && !search.optBotNames()->value());
     QCOMPARE(findNext(sandbox, tweak), 0);
     QCOMPARE(findNext(sandbox, tweak), 4);

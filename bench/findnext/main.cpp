@@ -29,8 +29,8 @@ class NoDialogs : public runtime::DialogBackend
 {
 public:
     int messageBox(const QString&, int, const QString&) override { return runtime::MsgBoxResult::Ok; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const runtime::FileDialogOptions&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const runtime::FileDialogOptions&) override { return {}; }
     void endProgram() override {}
 };
 

@@ -15,15 +15,19 @@ int ScriptedDialogs::messageBox(const QString& prompt, int style, const QString&
     return answers.isEmpty() ? runtime::MsgBoxResult::Ok : answers.takeFirst();
 }
 
-QString ScriptedDialogs::openFileName(const QString&, const QString& filter)
+QString ScriptedDialogs::openFileName(const QString&, const QString& filter,
+                                     const runtime::FileDialogOptions& options)
 {
     fileDialogFilters.append(filter);
+    fileDialogOptions.append(options);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QString ScriptedDialogs::saveFileName(const QString&, const QString& filter)
+QString ScriptedDialogs::saveFileName(const QString&, const QString& filter,
+                                     const runtime::FileDialogOptions& options)
 {
     fileDialogFilters.append(filter);
+    fileDialogOptions.append(options);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

@@ -23,11 +23,14 @@ public:
     QList<int> answers; // next message box answers; empty answers OK
     QList<QString> fileNames; // next open/save dialog results
     QList<QString> fileDialogFilters;
+    QList<runtime::FileDialogOptions> fileDialogOptions;
     int endRequests = 0;
 
     int messageBox(const QString& prompt, int style, const QString& title) override;
-    QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileName(const QString& title, const QString& filter) override;
+    QString openFileName(const QString& title, const QString& filter,
+                         const runtime::FileDialogOptions& options) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const runtime::FileDialogOptions& options) override;
     void endProgram() override;
 };
 
