@@ -84,14 +84,10 @@ void Form1::createControls(FormWindow& window)
     Command1()->hide();
     Command2 = new CommandButton(QStringLiteral("Reset and Save"), client);
     Command2()->hide();
-    txtLoad = new TextBox(QString(), client);
-    txtLoad()->hide();
-    Text1 = new TextBox(QString(), client);
-    Text1()->hide();
-    Text2 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_front.txt")), client);
-    Text2()->hide();
-    Text3 = new TextBox(stockText(QStringLiteral(":/stock/AIDefault_end.txt")), client);
-    Text3()->hide();
+    txtLoad = hiddenTextBox(QString(), client);
+    Text1 = hiddenTextBox(QString(), client);
+    Text2 = hiddenTextBox(stockText(QStringLiteral(":/stock/AIDefault_front.txt")), client);
+    Text3 = hiddenTextBox(stockText(QStringLiteral(":/stock/AIDefault_end.txt")), client);
 
     connect(Slider1(), &Slider::mouseMoved, this, &Form1::Slider1_MouseMove);
     connect(Slider1(), &QSlider::valueChanged, this, &Form1::Slider1_Change);

@@ -48,9 +48,7 @@ bool writeSucceeds(Step&& step)
 
 TextBox* makeStockBox(const QString& resource, QWidget* client)
 {
-    auto* box = new TextBox(stockText(resource), client);
-    box->hide();
-    return box;
+    return hiddenTextBox(stockText(resource), client);
 }
 
 } // namespace

@@ -173,6 +173,13 @@ void TextBox::setText(const QString& text)
     m_edit->setText(text);
 }
 
+TextBox* hiddenTextBox(const QString& text, QWidget* parent)
+{
+    auto* box = new TextBox(text, parent);
+    box->hide();
+    return box;
+}
+
 namespace {
 
 // Refuses an edit that makes the text of a box longer than its limit and

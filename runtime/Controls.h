@@ -113,6 +113,10 @@ private:
     QLineEdit* m_edit;
 };
 
+// A text box that is never shown: a buffer for a stock text, a path or an
+// assembled file.
+TextBox* hiddenTextBox(const QString& text, QWidget* parent);
+
 // A horizontal slider that reports the pointer's moves over it.
 class Slider : public QSlider
 {

@@ -40,13 +40,6 @@ StockPieces stockPieces()
     return {script.left(afterLines(script, 8)), rest.left(EndPieceLength), rest.mid(EndPieceLength)};
 }
 
-TextBox* hiddenBox(const QString& text, QWidget* client)
-{
-    auto* box = new TextBox(text, client);
-    box->hide();
-    return box;
-}
-
 } // namespace
 
 frmScore2::frmScore2()
@@ -101,10 +94,10 @@ void frmScore2::createControls(FormWindow& window)
     Command1()->setFocus();
 
     const StockPieces stock = stockPieces();
-    Text1 = hiddenBox(QStringLiteral("Text1"), client);
-    txtVoorstuk = hiddenBox(stock.front, client);
-    txtEinde = hiddenBox(stock.end, client);
-    txtEinde2 = hiddenBox(stock.end2, client);
+    Text1 = hiddenTextBox(QStringLiteral("Text1"), client);
+    txtVoorstuk = hiddenTextBox(stock.front, client);
+    txtEinde = hiddenTextBox(stock.end, client);
+    txtEinde2 = hiddenTextBox(stock.end2, client);
     txtFinal = new RichTextBox(QString(), client);
     txtFinal()->hide();
 
