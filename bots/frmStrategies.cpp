@@ -165,6 +165,13 @@ QString frmStrategies::gameFilePath()
         + QStringLiteral("\\AI\\AIDefaultStrategies.ai");
 }
 
+void frmStrategies::check8BitTexts()
+{
+    Files::check8Bit(gameFilePath(), txtFinal()->text());
+    for (TextBox* box : settingsOrder())
+        Files::check8Bit(Text1()->text(), box->text());
+}
+
 void frmStrategies::Command1_Click()
 {
     // 1. The assembled text, guard's block first.
@@ -178,9 +185,13 @@ void frmStrategies::Command1_Click()
                         + txtTussenstuk3()->text()
                         + valueBlock(txtDefendAgression(), txtDefendAttacks(), txtDefendDefences())
                         + txtEinde()->text());
-    // 2. and 3. The game file in the selected mod. When it cannot be
-    //    written, strategies.ini is left as it is.
-    if (!writeSucceeds([this] { Files::writeWholeText(gameFilePath(), txtFinal()->text()); }))
+    // 2. and 3. The game file in the selected mod, once every text of the
+    //    save is known to fit its file. When it cannot be written,
+    //    strategies.ini is left as it is.
+    if (!writeSucceeds([this] {
+            check8BitTexts();
+            Files::writeWholeText(gameFilePath(), txtFinal()->text());
+        }))
         return;
     // 4. The remembered values.
     writeSucceeds([this] { SaveIni(Text1()->text()); });
@@ -190,14 +201,18 @@ void frmStrategies::Command2_Click()
 {
     // 1. The stock script.
     txtFinal()->setText(txtReset()->text());
-    // 2. The game file. A step that fails is reported and ends the reset, so
-    //    the window stays with the user's values.
-    if (!writeSucceeds([this] { Files::writeWholeText(gameFilePath(), txtFinal()->text()); }))
+    // 2. The game file, once the values that step 3 writes are known to fit
+    //    strategies.ini. A step that fails is reported and ends the reset,
+    //    so the window stays with the user's values.
+    if (!writeSucceeds([this] {
+            check8BitTexts();
+            Files::writeWholeText(gameFilePath(), txtFinal()->text());
+        }))
         return;
     // 3. The remembered values.
     if (!writeSucceeds([this] { SaveIni(Text1()->text()); }))
         return;
-    // 4. Forget them.
+    // 4. Forget them, under every name the reload could read them from.
     if (!writeSucceeds([] { Files::deleteFile(Files::programFolder() + QStringLiteral("\\strategies.ini")); }))
         return;
     // 5. Load afresh, with the design values and without an owner. The

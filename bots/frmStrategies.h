@@ -80,4 +80,7 @@ private:
     std::array<runtime::TextBox*, 12> settingsOrder();
     QString valueBlock(runtime::TextBox* agression, runtime::TextBox* attacks, runtime::TextBox* defences);
     QString gameFilePath();
+    // Fails, naming the file and the character, when a text of a save
+    // cannot be written: the game file's, then each line of strategies.ini.
+    void check8BitTexts();
 };

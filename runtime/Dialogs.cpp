@@ -98,14 +98,14 @@ int msgBox(const QString& prompt, int style, const QString& title)
     return backend().messageBox(prompt, style, title);
 }
 
-QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
+Files::HostPath openFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
 {
-    return backend().openFileName(title, filter, options);
+    return {backend().openFileName(title, filter, options)};
 }
 
-QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
+Files::HostPath saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options)
 {
-    return backend().saveFileName(title, filter, options);
+    return {backend().saveFileName(title, filter, options)};
 }
 
 QString qtFileFilter(const QString& filter)

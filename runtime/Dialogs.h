@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileServices.h"
+
 #include <QString>
 
 #include <memory>
@@ -50,8 +52,10 @@ public:
 namespace Dialogs {
 
 int msgBox(const QString& prompt, int style, const QString& title);
-QString openFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
-QString saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
+// The file the user chose, as the host names it; an empty path when the
+// user cancelled.
+Files::HostPath openFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
+Files::HostPath saveFileName(const QString& title, const QString& filter, const FileDialogOptions& options = {});
 // A filter of the form "Tweak files (*.tweak)|*.tweak|" in Qt's form,
 // "Tweak files (*.tweak)".
 QString qtFileFilter(const QString& filter);

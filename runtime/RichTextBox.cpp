@@ -128,8 +128,17 @@ void RichTextBox::resizeEvent(QResizeEvent* event)
 void RichTextBox::loadFile(const QString& path, FileText kind)
 {
     const bool settings = kind == FileText::Settings;
-    const QByteArray bytes = Files::readWholeFile(path, settings ? Files::MaxSettingsFile : -1);
-    QString text = settings ? Files::decodeSettingsText(bytes) : Files::decode8Bit(bytes);
+    setFileText(Files::readWholeFile(path, settings ? Files::MaxSettingsFile : -1), kind);
+}
+
+void RichTextBox::loadFile(const Files::HostPath& path)
+{
+    setFileText(Files::readWholeFile(path), FileText::EightBit);
+}
+
+void RichTextBox::setFileText(const QByteArray& bytes, FileText kind)
+{
+    QString text = kind == FileText::Settings ? Files::decodeSettingsText(bytes) : Files::decode8Bit(bytes);
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
     else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileServices.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QWidget>
@@ -28,6 +30,8 @@ public:
     // when the file cannot be read, or when a settings file is longer than
     // any settings file can be; the text is then unchanged.
     void loadFile(const QString& path, FileText kind = FileText::EightBit);
+    // The same for a game file the user chose in a file dialog.
+    void loadFile(const Files::HostPath& path);
 
     QString text() const;              // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line
@@ -47,6 +51,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void setFileText(const QByteArray& bytes, FileText kind);
     int toDocumentPosition(int position);
     int toTextPosition(int documentPosition);
 

@@ -113,12 +113,17 @@ void frmScore2::Form_Load()
     skipOnError([this] { LoadIni(Text1()->text()); });
 }
 
+std::array<TextBox*, 7> frmScore2::valueBoxes()
+{
+    return {txtKill(), txtTeamKill(), txtSuicide(), txtRevive(), txtHeal(), txtResupply(), txtRepair()};
+}
+
 void frmScore2::LoadIni(const QString& path)
 {
     // 1. Open; 2. one line per box, kept whole; 3. close. A read that stops
     // early closes the file at once.
     LineReader reader(path);
-    for (TextBox* box : {txtKill(), txtTeamKill(), txtSuicide(), txtRevive(), txtHeal(), txtResupply(), txtRepair()})
+    for (TextBox* box : valueBoxes())
         box->setText(reader.readLine());
     reader.close();
 }
@@ -127,7 +132,7 @@ void frmScore2::SaveIni(const QString& path)
 {
     // 1. Create; 2. one line per box; 3. close.
     LineWriter writer(path);
-    for (TextBox* box : {txtKill(), txtTeamKill(), txtSuicide(), txtRevive(), txtHeal(), txtResupply(), txtRepair()})
+    for (TextBox* box : valueBoxes())
         writer.writeLine(box->text());
     writer.close();
 }
@@ -152,8 +157,14 @@ void frmScore2::Command1_Click()
     Form2& location = Form2::instance();
     const QString path = location.Dir1()->path() + QStringLiteral("\\mods\\") + location.Text1()->text()
         + QStringLiteral("\\python\\game\\scoringCommon.py");
-    // 4. Written whole; when it cannot be, the settings file is left as it is.
+    // 4. Written whole, once every text of the save is known to fit its
+    //    file (a line separator in a value passes the script as a line
+    //    break, but not Score.ini); when it cannot be, the settings file is
+    //    left as it is.
     try {
+        Files::check8Bit(path, txtFinal()->text());
+        for (TextBox* box : valueBoxes())
+            Files::check8Bit(Text1()->text(), box->text());
         Files::writeWholeText(path, txtFinal()->text());
     } catch (const RuntimeError& error) {
         Dialogs::reportFailure(error.text());
@@ -169,9 +180,9 @@ void frmScore2::Command1_Click()
 
 void frmScore2::Command2_Click()
 {
-    // 1. The settings file, whatever the case of its name. Without one there
-    //    is nothing to delete; one that stays would be read back by the
-    //    reload, so the reset stops there.
+    // 1. The settings file, under every name that differs from it only in
+    //    letter case. Without one there is nothing to delete; one that
+    //    stays would be read back by the reload, so the reset stops there.
     const QString settings = Files::programFolder() + QStringLiteral("\\score.ini");
     try {
         Files::deleteFile(settings);

@@ -4,6 +4,8 @@
 #include "runtime/Form.h"
 #include "runtime/RichTextBox.h"
 
+#include <array>
+
 // The score editor: seven scoring values from which Save assembles the
 // selected mod's scoringCommon.py (the stock script's head, seven generated
 // lines and the rest of the stock script) and which it remembers in
@@ -49,4 +51,7 @@ private:
 
     void LoadIni(const QString& path);
     void SaveIni(const QString& path);
+
+    // The seven value boxes, from Kill to Repair: the lines of Score.ini.
+    std::array<runtime::TextBox*, 7> valueBoxes();
 };

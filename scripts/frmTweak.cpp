@@ -91,35 +91,36 @@ void frmTweak::mnuFileLoad_Click()
 {
     // 1. and 2. The open dialog, for existing tweak files. A cancel changes
     // nothing.
-    const QString fileName = Dialogs::openFileName(QString(), tweakFilter, openOptions);
-    if (fileName.isEmpty())
+    const Files::HostPath file = Dialogs::openFileName(QString(), tweakFilter, openOptions);
+    if (file.path.isEmpty())
         return;
     // 3. and 4. The file replaces the text and becomes the current file,
     // once it has been read. A file that cannot be read is reported; the
     // text and the current file stay, so no later Save writes this text
     // over a file it never read.
     try {
-        rtb()->loadFile(fileName);
+        rtb()->loadFile(file);
     } catch (const RuntimeError& error) {
         Dialogs::reportFailure(error.text());
         return;
     }
     restartSearch();
-    Label1()->setText(fileName);
+    Label1()->setText(file.path);
     // 5. The dialog's file name is not kept.
 }
 
 void frmTweak::mnuFileSave_Click()
 {
-    // 1. The current file; with none, Save asks for one as Save as does.
-    const QString path = Label1()->text();
-    if (path.isEmpty()) {
+    // 1. The current file, the path as the dialog gave it; with none, Save
+    //    asks for one as Save as does.
+    const Files::HostPath file{Label1()->text()};
+    if (file.path.isEmpty()) {
         mnuFileSaveAs_Click();
         return;
     }
     // 2. The box's text and CR LF. A failure is reported; the text stays.
     try {
-        Files::writeWholeText(path, rtb()->text());
+        Files::writeWholeText(file, rtb()->text());
     } catch (const RuntimeError& error) {
         Dialogs::reportFailure(error.text());
     }
@@ -130,19 +131,19 @@ void frmTweak::mnuFileSaveAs_Click()
 {
     // 1. to 3. The save dialog; it replaces an existing file without a
     // question and adds no extension. A cancel changes nothing.
-    const QString fileName = Dialogs::saveFileName(QString(), tweakFilter, saveOptions);
-    if (fileName.isEmpty())
+    const Files::HostPath file = Dialogs::saveFileName(QString(), tweakFilter, saveOptions);
+    if (file.path.isEmpty())
         return;
     // 4. The box's text and CR LF. A failure is reported; the text and the
     // current file stay.
     try {
-        Files::writeWholeText(fileName, rtb()->text());
+        Files::writeWholeText(file, rtb()->text());
     } catch (const RuntimeError& error) {
         Dialogs::reportFailure(error.text());
         return;
     }
-    // 5. The new current file.
-    Label1()->setText(fileName);
+    // 5. The new current file, named as chosen.
+    Label1()->setText(file.path);
     // 6. The dialog's file name is not kept.
 }
 

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace runtime;
 
 class TestFileServices : public QObject
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
     void deleteFile();
+    void replaceKeepsOwnerGroupAndMode();
     void namesDifferingInCaseNameOneFile();
     void resolverMatchesComponentsIgnoringCase();
     void resolverMapsDriveLetters();
@@ -65,6 +69,7 @@ void TestFileServices::failedWriteKeepsOldFile_data()
     QTest::newRow("folder in the file's place") << QStringLiteral("folder in place");
     QTest::newRow("injected failure") << QStringLiteral("injected");
     QTest::newRow("character an 8-bit file cannot hold") << QStringLiteral("unicode");
+    QTest::newRow("read-only file, even for root") << QStringLiteral("read-only");
 }
 
 void TestFileServices::failedWriteKeepsOldFile()
@@ -83,6 +88,8 @@ void TestFileServices::failedWriteKeepsOldFile()
         writeBytes(target, old);
         if (situation == QLatin1String("injected"))
             Files::setWriteFault([](const QString&) { return QStringLiteral("disk full"); });
+        else if (situation == QLatin1String("read-only"))
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         else
             text = QStringLiteral("bots \u263a");
     }
@@ -92,8 +99,9 @@ void TestFileServices::failedWriteKeepsOldFile()
         QFAIL("the write reported success");
     } catch (const RuntimeError& error) {
         QVERIFY2(error.text().contains(QStringLiteral("AIDefault.ai")), qPrintable(error.text()));
+        QVERIFY(situation != QLatin1String("read-only") || error.text().endsWith(QLatin1String("is read-only")));
     }
-    if (situation == QLatin1String("injected") || situation == QLatin1String("unicode")) {
+    if (!situation.contains(QLatin1String("folder"))) {
         QCOMPARE(readBytes(target), old);
         // No temporary file is left behind either.
         QCOMPARE(QDir(QFileInfo(target).absolutePath()).entryList(QDir::Files),
@@ -111,8 +119,28 @@ void TestFileServices::deleteFile()
     QVERIFY_THROWS_EXCEPTION(RuntimeError, Files::deleteFile(sandbox.programFolder() + QStringLiteral("\\none.ini")));
 
     writeBytes(sandbox.programFile(QStringLiteral("Score.ini")), "1\r\n");
+    QFile::setPermissions(sandbox.programFile(QStringLiteral("Score.ini")), QFile::ReadOwner);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, Files::deleteFile(sandbox.programFolder() + QStringLiteral("\\score.ini")));
+    QFile::setPermissions(sandbox.programFile(QStringLiteral("Score.ini")), QFile::ReadOwner | QFile::WriteOwner);
     Files::deleteFile(sandbox.programFolder() + QStringLiteral("\\score.ini"));
     QVERIFY(!QFile::exists(sandbox.programFile(QStringLiteral("Score.ini"))));
+}
+
+void TestFileServices::replaceKeepsOwnerGroupAndMode()
+{
+    if (geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    Sandbox sandbox;
+    const QString target = sandbox.programFile(QStringLiteral("Init.con"));
+    writeBytes(target, "old\r\n");
+    const QByteArray name = QFile::encodeName(target);
+    QVERIFY(chown(name.constData(), 4321, 4322) == 0 && chmod(name.constData(), 0640) == 0);
+    Files::writeWholeText(target, QStringLiteral("new"));
+    struct stat replaced {};
+    QVERIFY(stat(name.constData(), &replaced) == 0);
+    QCOMPARE(readBytes(target), QByteArray("new\r\n"));
+    QCOMPARE(QList<uint>({replaced.st_uid, replaced.st_gid, replaced.st_mode & 07777}),
+             QList<uint>({4321, 4322, 0640}));
 }
 
 void TestFileServices::namesDifferingInCaseNameOneFile()

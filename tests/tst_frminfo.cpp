@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
@@ -94,13 +95,33 @@ void TestFrmInfo::browserFollowsWindow()
 void TestFrmInfo::noteInPlaceOfPage_data()
 {
     QTest::addColumn<bool>("pluginMissing");
-    QTest::newRow("plugin missing") << true;
-    QTest::newRow("root without the sandbox switch") << false;
+    QTest::addColumn<bool>("helperMissing");
+    QTest::newRow("plugin missing") << true << false;
+    QTest::newRow("root without the sandbox switch") << false << false;
+    QTest::newRow("engine's helper process missing") << false << true;
 }
 
 void TestFrmInfo::noteInPlaceOfPage()
 {
     QFETCH(bool, pluginMissing);
+    QFETCH(bool, helperMissing);
+    const QString helper = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
+    if (helperMissing && (helper.isEmpty() || QFileInfo::exists(helper))) {
+        // The engine looks for its helper once per process and ends the
+        // process when it finds none: this row runs in a process of its own.
+        QTemporaryDir empty;
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QTWEBENGINEPROCESS_PATH"), empty.filePath(QStringLiteral("nothing")));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("noteInPlaceOfPage:") + QLatin1String(QTest::currentDataTag())});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        return;
+    }
     Sandbox sandbox;
     QTemporaryDir empty;
     WebBrowser::setPluginFolders(pluginMissing ? QStringList{empty.path()} : QStringList());
@@ -109,7 +130,7 @@ void TestFrmInfo::noteInPlaceOfPage()
         WebBrowser::setPluginFolders({});
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandboxSwitch);
     });
-    if (!pluginMissing) {
+    if (!pluginMissing && !helperMissing) {
         if (geteuid() != 0)
             QSKIP("the engine refuses only a process running as root");
         qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void save();
     void failures_data();
     void failures();
+    void resetLeavesNoSettingsFileOfAnyCase();
 };
 
 void TestFrmScore2::stockScript()
@@ -209,6 +210,8 @@ void TestFrmScore2::failures_data()
     QTest::newRow("no python\\game folder") << QStringLiteral("no folder") << QStringLiteral("scoringCommon.py");
     QTest::newRow("Score.ini write fails") << QStringLiteral("fault") << QStringLiteral("Score.ini");
     QTest::newRow("reset: Score.ini is a folder") << QStringLiteral("reset") << QStringLiteral("Score.ini");
+    // A line separator passes the script as a line break, but not Score.ini.
+    QTest::newRow("line separator in a box") << QStringLiteral("separator") << QStringLiteral("Score.ini");
 }
 
 void TestFrmScore2::failures()
@@ -223,6 +226,8 @@ void TestFrmScore2::failures()
         writeBytes(game.ini(), "9\r\n");
     frmScore2& f = game.open();
     f.txtHeal()->setText(QStringLiteral("5"));
+    if (cause == QLatin1String("separator"))
+        f.txtKill()->setText(QStringLiteral("5\u20286"));
     if (cause == QLatin1String("fault"))
         Files::setWriteFault([](const QString& path) {
             return path.endsWith(QLatin1String("ini")) ? QStringLiteral("disk full") : QString();
@@ -233,6 +238,7 @@ void TestFrmScore2::failures()
     const ScriptedDialogs::Message message = game.dialogs().messages.at(0);
     QCOMPARE(message.title + QString::number(message.style), QStringLiteral("Sorvane16"));
     QVERIFY2(message.prompt.contains(named), qPrintable(message.prompt));
+    QVERIFY(cause != QLatin1String("separator") || message.prompt.contains(QStringLiteral("(U+2028)")));
     QCOMPARE(readBytes(game.ini()), reset ? QByteArray("<missing>") : QByteArray("9\r\n"));
     QCOMPARE(QFile::exists(game.script()), cause == QLatin1String("fault"));
     QCOMPARE(QFile::exists(game.gameFile(QStringLiteral("mods/bf2142/python"))), cause != QLatin1String("no folder"));
@@ -240,11 +246,23 @@ void TestFrmScore2::failures()
 
     // The window stays usable: once the cause is gone, Save works.
     Files::setWriteFault({});
+    f.txtKill()->setText(QStringLiteral("1"));
     QDir().mkpath(game.gameFile(QStringLiteral("mods/bf2142/python/game")));
     QDir(game.ini()).removeRecursively();
     f.Command1()->click();
     QCOMPARE(game.dialogs().messages.size(), 1);
     QCOMPARE(readBytes(game.ini()).mid(1), QByteArray("\r\n-3\r\n-2\r\n1\r\n5\r\n1\r\n1\r\n"));
+}
+
+void TestFrmScore2::resetLeavesNoSettingsFileOfAnyCase()
+{
+    Game game; // on a case-sensitive disk
+    writeBytes(game.ini(), QByteArray("7\r\n").repeated(7));
+    writeBytes(game.programFile(QStringLiteral("score.ini")), QByteArray("8\r\n").repeated(7));
+    game.open().Command2()->click();
+    QCOMPARE(values(frmScore2::instance()), Design);
+    QCOMPARE(QDir(game.programFolder()).entryList({QStringLiteral("?core.ini")}), vals("Score.ini"));
+    QCOMPARE(readBytes(game.ini()), QByteArray("1\r\n-3\r\n-2\r\n1\r\n1\r\n1\r\n1\r\n"));
 }
 
 QTEST_MAIN(TestFrmScore2)

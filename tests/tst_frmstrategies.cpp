@@ -258,6 +258,7 @@ void TestFrmStrategies::resetAndSave()
 {
     Game game;
     writeBytes(game.ini(), numberedLines(12));
+    writeBytes(game.programFile(QStringLiteral("Strategies.ini")), numberedLines(12)); // a case-sensitive disk
     frmStrategies& form = game.open();
     const QPointer<FormWindow> before = form.window();
     form.SSTab1()->setTab(3);
@@ -267,7 +268,7 @@ void TestFrmStrategies::resetAndSave()
     QVERIFY(before.isNull());
     QVERIFY(game.dialogs().messages.isEmpty());
     QCOMPARE(readBytes(game.script()), stock("reset") + "\r\n"); // 2,610 bytes
-    QVERIFY(!QFile::exists(game.ini()));
+    QVERIFY(!QFile::exists(game.ini()) && !QFile::exists(game.programFile(QStringLiteral("Strategies.ini"))));
     QVERIFY(form.isVisible());
     QCOMPARE(form.window()->windowHandle()->transientParent(), nullptr);
     QCOMPARE(form.SSTab1()->tab(), 0);
@@ -291,6 +292,9 @@ void TestFrmStrategies::failedWriteIsReported_data()
     QTest::newRow("save: settings fail") << false << QStringLiteral("fault") << ini;
     QTest::newRow("reset: game file fails") << true << QStringLiteral("fault") << game;
     QTest::newRow("reset: folder in place of strategies.ini") << true << QStringLiteral("folder") << ini;
+    // A line separator passes the game file as a line break, but not strategies.ini.
+    QTest::newRow("save: line separator in a box") << false << QStringLiteral("separator") << ini;
+    QTest::newRow("reset: character beyond 8 bits") << true << QStringLiteral("wide") << ini;
 }
 
 void TestFrmStrategies::failedWriteIsReported()
@@ -311,7 +315,9 @@ void TestFrmStrategies::failedWriteIsReported()
     }
     frmStrategies& form = game.open(cause != QLatin1String("no AI folder"));
     const QPointer<FormWindow> window = form.window();
-    const QString typed = cause == QLatin1String("wide") ? QStringLiteral("\u20ac5") : QStringLiteral("7");
+    const QString typed = cause == QLatin1String("wide")        ? QStringLiteral("\u20ac5")
+        : cause == QLatin1String("separator") ? QStringLiteral("5\u20286")
+                                              : QStringLiteral("7");
     form.txtAttackEnemyAgression()->setText(typed);
     (reset ? form.Command2() : form.Command1())->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -321,8 +327,12 @@ void TestFrmStrategies::failedWriteIsReported()
     QVERIFY(game.dialogs().messages[0].prompt.contains(failingFile));
     if (cause != QLatin1String("folder"))
         QCOMPARE(readBytes(game.ini()), settingsBefore);
-    if (failingFile.endsWith(QLatin1String(".ai")))
-        QVERIFY(!QFile::exists(game.script()));
+    // Only a failure of the file system itself comes after the game file.
+    const bool gameFileWritten = cause == QLatin1String("folder")
+        || (cause == QLatin1String("fault") && failingFile.endsWith(QLatin1String("ini")));
+    QCOMPARE(QFile::exists(game.script()), gameFileWritten);
+    // A character that cannot be written is named by its code (U+20AC, U+2028).
+    QVERIFY(typed == QLatin1String("7") || game.dialogs().messages[0].prompt.contains(QStringLiteral("U+20")));
     // The window stays with the user's values; once the cause is gone a Save works.
     QVERIFY(!window.isNull() && form.isVisible());
     QCOMPARE(form.txtAttackEnemyAgression()->text(), typed);

@@ -32,6 +32,7 @@ class TestFrmTweak : public QObject
 private Q_SLOTS:
     void saveAsThenSave_data();
     void saveAsThenSave();
+    void loadThenSaveKeepsEveryByte_data();
     void loadThenSaveKeepsEveryByte();
     void cancelsAndFailuresChangeNothing_data();
     void cancelsAndFailuresChangeNothing();
@@ -44,6 +45,7 @@ void TestFrmTweak::saveAsThenSave_data()
     QTest::newRow("new file") << QStringLiteral("my.tweak");
     QTest::newRow("no extension added") << QStringLiteral("mytweak");
     QTest::newRow("existing file replaced") << QStringLiteral("old.tweak");
+    QTest::newRow("beside a name differing in case") << QStringLiteral("OLD.tweak");
 }
 
 void TestFrmTweak::saveAsThenSave()
@@ -63,20 +65,31 @@ void TestFrmTweak::saveAsThenSave()
     form.mnuFileSave()->trigger(); // no dialog
     QCOMPARE(readBytes(path), QByteArray("edited\r\n"));
     QCOMPARE(QDir(sandbox.gameFolder()).entryList(QDir::Files).size(), name == QLatin1String("old.tweak") ? 1 : 2);
+    if (name != QLatin1String("old.tweak"))
+        QCOMPARE(readBytes(sandbox.gameFile(QStringLiteral("old.tweak"))), QByteArray("a longer old file\r\n"));
     QVERIFY(sandbox.dialogs().messages.isEmpty());
+}
+
+void TestFrmTweak::loadThenSaveKeepsEveryByte_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << QStringLiteral("all.tweak");
+    QTest::newRow("backslash in the name") << QStringLiteral("a\\b.tweak");
 }
 
 void TestFrmTweak::loadThenSaveKeepsEveryByte()
 {
+    QFETCH(QString, name);
     Sandbox sandbox;
     QByteArray bytes; // 0x01 to 0xFF, the line-end bytes as CR LF pairs
     for (int b = 1; b < 256; ++b)
         bytes += b == '\n' ? QByteArray("\r\n") : b == '\r' ? QByteArray() : QByteArray(1, static_cast<char>(b));
     bytes += "\r\n";
-    const QString path = sandbox.gameFile(QStringLiteral("all.tweak"));
+    const QString path = sandbox.gameFile(name);
     writeBytes(path, bytes);
     frmTweak& form = openEditor(sandbox, {path});
     form.mnuFileLoad()->trigger();
+    QCOMPARE(form.Label1()->text(), path);
     QVERIFY(sandbox.dialogs().fileDialogOptions.value(0).fileMustExist);
     form.mnuFileSave()->trigger();
     QCOMPARE(readBytes(path), bytes);

@@ -9,6 +9,13 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace runtime {
 
 namespace {
@@ -19,6 +26,45 @@ Files::WriteFault g_writeFault;
 QString writeFailure(const QString& hostPath, const QString& reason)
 {
     return QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(hostPath), reason);
+}
+
+QString unwritableCharacter(const QString& hostPath, QChar c)
+{
+    return writeFailure(hostPath, QStringLiteral("the text holds the character \"%1\" (U+%2), which an 8-bit file "
+                                                 "cannot hold")
+                                      .arg(c)
+                                      .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                                      .toUpper());
+}
+
+// Windows refuses to write or delete a read-only file, even for an
+// administrator; a file without any write permission is taken as such,
+// even where the process could write it (root).
+bool isReadOnly(const QFileInfo& info)
+{
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.exists() && !(info.permissions() & anyWrite);
+}
+
+const QString ReadOnly = QStringLiteral("the file is read-only");
+
+// The new file of a replace takes the owner, group and mode of the file it
+// replaces, as far as the process may set them: root sets all three, a
+// user the group where it is one of theirs, and the mode.
+void keepOwnerAndMode([[maybe_unused]] QSaveFile& file, [[maybe_unused]] const QString& hostPath)
+{
+#ifdef Q_OS_UNIX
+    struct stat old {};
+    if (::stat(QFile::encodeName(hostPath).constData(), &old) != 0)
+        return; // a new file
+    const int handle = file.handle();
+    if (::fchown(handle, old.st_uid, old.st_gid) != 0) {
+        // Not root: the program's user owns the new file; the group may be kept.
+        [[maybe_unused]] const int groupKept = ::fchown(handle, static_cast<uid_t>(-1), old.st_gid);
+    }
+    // After the owner: a change of owner may clear the set-id bits.
+    ::fchmod(handle, old.st_mode & 07777);
+#endif
 }
 
 QString injectedFault(const QString& hostPath)
@@ -64,6 +110,8 @@ std::unique_ptr<QSaveFile> openForWriting(const QString& hostPath)
 {
     if (QFileInfo(hostPath).isDir())
         throw RuntimeError(writeFailure(hostPath, QStringLiteral("a folder of that name is in the way")));
+    if (isReadOnly(QFileInfo(hostPath)))
+        throw RuntimeError(writeFailure(hostPath, ReadOnly));
     auto file = std::make_unique<QSaveFile>(hostPath);
     if (!file->open(QIODevice::WriteOnly)) {
         const QString folder = QFileInfo(hostPath).absolutePath();
@@ -71,6 +119,7 @@ std::unique_ptr<QSaveFile> openForWriting(const QString& hostPath)
                                                          : QStringLiteral("the folder does not exist");
         throw RuntimeError(writeFailure(hostPath, reason));
     }
+    keepOwnerAndMode(*file, hostPath);
     return file;
 }
 
@@ -98,11 +147,8 @@ void setWriteFault(WriteFault fault)
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage)
 {
     for (const QChar c : text) {
-        if (c.unicode() > 0xFF) {
-            throw RuntimeError(writeFailure(
-                pathForMessage,
-                QStringLiteral("the text holds the character \"%1\", which an 8-bit file cannot hold").arg(c)));
-        }
+        if (c.unicode() > 0xFF)
+            throw RuntimeError(unwritableCharacter(pathForMessage, c));
     }
     return text.toLatin1();
 }
@@ -112,9 +158,21 @@ QString decode8Bit(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
+void check8Bit(const QString& path, const QString& text)
+{
+    const auto wide = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0xFF; });
+    if (wide != text.cend())
+        throw RuntimeError(unwritableCharacter(WinPath::toHost(path), *wide));
+}
+
 void writeWholeText(const QString& path, const QString& text)
 {
-    const QString hostPath = WinPath::toHost(path);
+    writeWholeText(HostPath{WinPath::toHost(path)}, text);
+}
+
+void writeWholeText(const HostPath& path, const QString& text)
+{
+    const QString& hostPath = path.path;
     const QByteArray bytes = encode8Bit(text, hostPath) + QByteArrayLiteral("\r\n");
     auto file = openForWriting(hostPath);
     writeAll(*file, hostPath, bytes);
@@ -123,24 +181,38 @@ void writeWholeText(const QString& path, const QString& text)
 
 void deleteFile(const QString& path)
 {
-    const QString hostPath = WinPath::toHost(path);
-    const QFileInfo info(hostPath);
-    if (!info.exists() && !info.isSymLink())
-        throw RuntimeError(QStringLiteral("Could not delete \"%1\": there is no such file")
-                               .arg(QDir::toNativeSeparators(hostPath)));
-    if (info.isDir())
-        throw RuntimeError(QStringLiteral("Could not delete \"%1\": it is a folder")
-                               .arg(QDir::toNativeSeparators(hostPath)));
-    QFile file(hostPath);
-    if (!file.remove())
-        throw RuntimeError(QStringLiteral("Could not delete \"%1\": %2")
-                               .arg(QDir::toNativeSeparators(hostPath), file.errorString()));
+    const auto deleteFailure = [](const QString& hostPath, const QString& reason) {
+        return RuntimeError(
+            QStringLiteral("Could not delete \"%1\": %2").arg(QDir::toNativeSeparators(hostPath), reason));
+    };
+    // On a disk that tells letter case apart, each of these names is the
+    // file: one left behind would be read as it.
+    const QStringList hostPaths = WinPath::toHostCaseVariants(path);
+    if (hostPaths.isEmpty())
+        throw deleteFailure(WinPath::toHost(path), QStringLiteral("there is no such file"));
+    for (const QString& hostPath : hostPaths) {
+        const QFileInfo info(hostPath);
+        if (info.isDir())
+            throw deleteFailure(hostPath, QStringLiteral("it is a folder"));
+        if (isReadOnly(info))
+            throw deleteFailure(hostPath, ReadOnly);
+    }
+    for (const QString& hostPath : hostPaths) {
+        QFile file(hostPath);
+        if (!file.remove())
+            throw deleteFailure(hostPath, file.errorString());
+    }
 }
 
 QByteArray readWholeFile(const QString& path, qint64 maxBytes)
 {
-    const QString hostPath = WinPath::toHost(path);
-    if (path.isEmpty() || QFileInfo(hostPath).isDir())
+    return readWholeFile(HostPath{WinPath::toHost(path)}, maxBytes);
+}
+
+QByteArray readWholeFile(const HostPath& path, qint64 maxBytes)
+{
+    const QString& hostPath = path.path;
+    if (hostPath.isEmpty() || QFileInfo(hostPath).isDir())
         throw RuntimeError(QStringLiteral("Could not read \"%1\": there is no such file")
                                .arg(QDir::toNativeSeparators(hostPath)));
     QFile file(hostPath);

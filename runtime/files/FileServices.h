@@ -16,16 +16,28 @@ namespace runtime {
 // when it fails.
 namespace Files {
 
+// A path the host handed over, such as a file dialog's answer: the file
+// the user chose, used exactly as it stands and never read as a Windows
+// path (no letter case is ignored, and a backslash is part of a name).
+struct HostPath {
+    QString path;
+};
+
 // Folder of the program's executable, without a trailing separator.
 QString programFolder();
 // Points the program's folder elsewhere (tests); an empty text restores it.
 void setProgramFolder(const QString& folder);
 
 // Replaces the file with `text` followed by CR LF. The old file stays
-// whole when anything fails.
+// whole when anything fails. A file without any write permission is
+// refused as read-only; a replaced file keeps its owner, group and mode
+// wherever the program may set them (the same holds for LineWriter).
 void writeWholeText(const QString& path, const QString& text);
+void writeWholeText(const HostPath& path, const QString& text);
 
-// Deletes one file; fails when there is no such file.
+// Deletes the file, under every name that differs from it only in letter
+// case; fails when there is no such file or when one is read-only, and
+// then deletes none.
 void deleteFile(const QString& path);
 
 // Settings files hold short lines (a number, "True", a folder path). A line
@@ -37,8 +49,13 @@ inline constexpr qint64 MaxSettingsFile = MaxSettingsLine + 2;
 // The whole content of a readable file. With a limit, a longer file fails
 // without being read whole.
 QByteArray readWholeFile(const QString& path, qint64 maxBytes = -1);
+QByteArray readWholeFile(const HostPath& path, qint64 maxBytes = -1);
 
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage);
+// Fails as writing `text` into the file at `path` would when it holds a
+// character an 8-bit file cannot hold; a save checks each of its texts so
+// before its first file changes.
+void check8Bit(const QString& path, const QString& text);
 QString decode8Bit(const QByteArray& bytes);
 
 // Settings files that hold host paths or names (the game folder, the mod)

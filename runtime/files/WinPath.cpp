@@ -15,6 +15,12 @@ bool startsWithDriveLetter(const QString& path)
         && path.at(0).unicode() < 128;
 }
 
+// Every entry of the folder, hidden ones and broken links included.
+QStringList entriesOf(const QDir& folder)
+{
+    return folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 // The entry of `folder` named `name`: the exact name when it exists,
 // otherwise the first entry whose name differs only in letter case.
 QString matchEntry(const QString& folder, const QString& name)
@@ -23,10 +29,7 @@ QString matchEntry(const QString& folder, const QString& name)
                                                             : folder + QLatin1Char('/') + name;
     if (QFileInfo::exists(exact))
         return name;
-    const QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
+    for (const QString& entry : entriesOf(QDir(folder))) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
     }
@@ -87,6 +90,22 @@ QString toHost(const QString& windowsPath)
     }
     return current;
 #endif
+}
+
+QStringList toHostCaseVariants(const QString& windowsPath)
+{
+    const QFileInfo resolved(toHost(windowsPath));
+    if (!resolved.exists() && !resolved.isSymLink())
+        return {};
+    // Listed by the names the folder holds, so that a disk that ignores
+    // letter case gives its one file once.
+    const QDir folder = resolved.dir();
+    QStringList variants;
+    for (const QString& entry : entriesOf(folder)) {
+        if (entry.compare(resolved.fileName(), Qt::CaseInsensitive) == 0)
+            variants << folder.filePath(entry);
+    }
+    return variants.isEmpty() ? QStringList{resolved.filePath()} : variants;
 }
 
 } // namespace runtime::WinPath

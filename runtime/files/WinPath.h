@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace runtime {
 
@@ -11,9 +12,16 @@ namespace runtime {
 // to letter case (an exact match wins). A file about to be created in a
 // folder that already holds a name differing only in case resolves to that
 // file, so the write replaces it instead of adding a second one.
+//
+// A path the host hands over (a file dialog's answer) is no Windows path
+// and never comes here: see Files::HostPath.
 namespace WinPath {
 
 QString toHost(const QString& windowsPath);
+// The existing entries the path names on a disk that tells letter case
+// apart: the one toHost() gives and every other entry of its folder whose
+// name differs from it only in letter case. Empty when there is none.
+QStringList toHostCaseVariants(const QString& windowsPath);
 
 // Folder that holds the drive links ("c:", "d:", ...). On POSIX hosts this
 // defaults to Wine's "$WINEPREFIX/dosdevices" (prefix "~/.wine").

@@ -1,7 +1,9 @@
 #include "runtime/WebViewPlugin.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QObject>
 #include <QOpenGLContext>
 #include <QQuickWindow>
@@ -20,6 +22,7 @@ Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 namespace {
 
 QOpenGLContext* s_shareContext = nullptr;
+bool s_engineStarted = false;
 
 void deleteShareContext()
 {
@@ -43,6 +46,29 @@ void ensureShareContext()
     qAddPostRoutine(deleteShareContext);
 }
 
+// The engine starts its pages in a helper program, which it looks for once,
+// when its first view is made, and ends the whole process when it finds none
+// (a broken install, or QTWEBENGINEPROCESS_PATH pointing nowhere). It is
+// looked for here first, where the engine will look: the path that variable
+// names when it is set, otherwise Qt's folders for programs and then the
+// program's own folder; the first file found there is the one it starts.
+bool helperProcessFound()
+{
+    const QString helper = QStringLiteral("QtWebEngineProcess");
+    const QString fromEnvironment = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
+    const QStringList candidates = !fromEnvironment.isEmpty()
+        ? QStringList{fromEnvironment}
+        : QStringList{QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QLatin1Char('/') + helper,
+                      QLibraryInfo::path(QLibraryInfo::BinariesPath) + QLatin1Char('/') + helper,
+                      QCoreApplication::applicationDirPath() + QLatin1Char('/') + helper};
+    for (const QString& candidate : candidates) {
+        const QFileInfo file(candidate);
+        if (file.exists())
+            return file.isFile() && file.isExecutable();
+    }
+    return false;
+}
+
 } // namespace
 
 class WebEnginePlugin : public QObject, public runtime::WebViewPlugin
@@ -56,6 +82,9 @@ public:
     {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return nullptr;
+        if (!s_engineStarted && !helperProcessFound())
+            return nullptr;
+        s_engineStarted = true;
         ensureShareContext();
         // The engine's default page and settings: a link that would open a
         // new window gets none, so it is ignored.
