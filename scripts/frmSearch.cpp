@@ -85,12 +85,14 @@ void frmSearch::createControls(FormWindow& window)
     window.setGeometry(QRect(QPoint(toPixels(10755), toPixels(3390)), window.size()));
     QWidget* client = window.client();
 
-    // The search box comes first, so it has the focus when the window opens.
     Text1 = new TextBox(QString(), client);
     placeControl(*Text1(), 120, 120, 2295, 285);
-    Text1()->setFocus();
     Command1 = new CommandButton(QStringLiteral("Find Next"), client);
     placeControl(*Command1(), 120, 480, 2295, 375);
+    // "Find Next", then the search box, which has the focus when the window
+    // opens, so the user can type at once.
+    window.setTabOrder({Command1(), Text1()});
+    Text1()->setFocus();
 
     // The target selector: one group, none selected, right of the client
     // area's edge so the user never sees it, and out of the keyboard's reach.
