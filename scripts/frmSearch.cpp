@@ -24,7 +24,8 @@ int findFrom(const QString& text, const QString& what, int after)
     return found < 0 ? 0 : static_cast<int>(found) + 1;
 }
 
-// Keeps a held Enter in the search box: its first press runs Find Next,
+// Keeps a held Enter in the search box or on "Find Next": its first press
+// runs Find Next,
 // which hands the focus to the editor, and the key's auto-repeat must not
 // follow it there, where it would replace the selected match (or close the
 // "Nothing found!" message at once). An auto-repeated press is one marked
@@ -33,9 +34,10 @@ int findFrom(const QString& text, const QString& what, int after)
 class EnterRepeatGuard : public QObject
 {
 public:
-    EnterRepeatGuard(QWidget* searchBox, QObject* parent)
+    EnterRepeatGuard(QWidget* searchBox, QWidget* findNext, QObject* parent)
         : QObject(parent)
         , m_searchBox(searchBox)
+        , m_findNext(findNext)
     {
         qApp->installEventFilter(this);
     }
@@ -55,7 +57,7 @@ protected:
         if (key->isAutoRepeat() || (m_releaseTime != 0 && key->timestamp() == m_releaseTime))
             return m_heldFromSearchBox;
         // A press reaches the window first, then the focused box.
-        if (watched == m_searchBox)
+        if (watched == m_searchBox || watched == m_findNext)
             m_heldFromSearchBox = true;
         else if (watched->isWindowType())
             m_heldFromSearchBox = false;
@@ -64,6 +66,7 @@ protected:
 
 private:
     QWidget* m_searchBox;
+    QWidget* m_findNext;
     bool m_heldFromSearchBox = false;
     quint64 m_releaseTime = 0;
 };
@@ -105,7 +108,7 @@ void frmSearch::createControls(FormWindow& window)
     for (OptionButton* option : {optTweak(), optBotNames(), optScore()})
         option->setFocusPolicy(Qt::NoFocus);
 
-    new EnterRepeatGuard(Text1()->editor(), &window);
+    new EnterRepeatGuard(Text1()->editor(), Command1(), &window);
 
     connect(Command1(), &QPushButton::clicked, this, &frmSearch::Command1_Click);
     connect(Text1(), &TextBox::keyPress, this, &frmSearch::Text1_KeyPress);
