@@ -13,6 +13,7 @@
 #include "shell/frmNote.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <functional>
@@ -142,10 +143,63 @@ QString captionOf(const QWidget* control)
     return tabs.join(QLatin1Char('|'));
 }
 
+// A window and the controls the focus visits in its Tab order; the one at
+// `opensOn` has the focus when the window opens.
+struct TabOrder {
+    Form* form;
+    std::vector<QWidget*> controls;
+    int opensOn = 0;
+};
+
+const std::pair<const char*, std::function<TabOrder()>> tabOrders[] = {
+    {"Form2", [] {
+         Form2& f = Form2::instance();
+         return TabOrder{&f, {f.Drive1(), f.Dir1(), f.Command1(), f.Text1()}};
+     }},
+    {"frmAbout", [] { return TabOrder{&frmAbout::instance(), {frmAbout::instance().cmdOK()}}; }},
+    {"frmNote", [] {
+         frmNote& f = frmNote::instance();
+         return TabOrder{&f, {f.rtb(), f.Command1()}};
+     }},
+    {"Form1", [] { return TabOrder{&Form1::instance(), {Form1::instance().Slider1()}}; }},
+    {"frmStrategies", [] {
+         frmStrategies& f = frmStrategies::instance();
+         return TabOrder{&f, {f.SSTab1(), f.txtAttackEnemyAgression(), f.txtAttackEnemyDefences(),
+                              f.txtAttackEnemyAttacks(), f.Command1(), f.Command2()}};
+     }},
+    {"frmScore2", [] {
+         frmScore2& f = frmScore2::instance();
+         return TabOrder{&f, {f.Command1(), f.txtKill(), f.txtTeamKill(), f.txtSuicide(), f.txtRevive(), f.txtHeal(),
+                              f.txtResupply(), f.txtRepair(), f.Command2()}};
+     }},
+    {"frmIntro", [] {
+         frmIntro& f = frmIntro::instance();
+         return TabOrder{&f, {f.cmdRemove(), f.optEscTrue(), f.optComplete(), f.optReset()}};
+     }},
+    {"frmSearch", [] {
+         frmSearch& f = frmSearch::instance();
+         return TabOrder{&f, {f.Command1(), f.Text1()}, 1};
+     }},
+};
+
+// The index of the innermost of `controls` that holds the focus, or -1.
+int focusedIn(const std::vector<QWidget*>& controls)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    int found = -1;
+    for (std::size_t i = 0; focused && i < controls.size(); ++i) {
+        const bool holds = controls[i] == focused || controls[i]->isAncestorOf(focused);
+        if (holds && (found < 0 || controls[static_cast<std::size_t>(found)]->isAncestorOf(controls[i])))
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
 } // namespace
 
-// Every control of every window at its design caption, position and size;
-// no caption is clipped, whatever room the program's font needs.
+// Every control of every window at its design caption, position and size,
+// and in its window's Tab order; no caption is clipped, whatever room the
+// program's font needs.
 
 class TestCaptions : public QObject
 {
@@ -157,6 +211,8 @@ private Q_SLOTS:
     void noWindowClipsACaption();
     void designValues_data();
     void designValues();
+    void tabComesRound_data();
+    void tabComesRound();
 };
 
 void TestCaptions::noWindowClipsACaption_data()
@@ -214,6 +270,31 @@ void TestCaptions::designValues()
         QCOMPARE(control->width(), expected.width());
     if (design.tab >= 0)
         QVERIFY(frmStrategies::instance().SSTab1()->page(design.tab)->isAncestorOf(control));
+}
+
+void TestCaptions::tabComesRound_data()
+{
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(tabOrders)); ++row)
+        QTest::newRow(tabOrders[row].first) << row;
+}
+
+void TestCaptions::tabComesRound()
+{
+    QFETCH(int, row);
+    Sandbox sandbox;
+    const TabOrder order = tabOrders[row].second();
+    order.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(order.form->window()));
+    const int count = static_cast<int>(order.controls.size());
+    QCOMPARE(focusedIn(order.controls), order.opensOn);
+    // Tab visits them all and comes round; Shift+Tab walks back.
+    for (const bool back : {false, true}) {
+        for (int step = 1; step <= count; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(focusedIn(order.controls), (order.opensOn + (back ? count - step : step)) % count);
+        }
+    }
 }
 
 QTEST_MAIN(TestCaptions)
