@@ -49,6 +49,7 @@ void frmBotNames::Form_Load()
 {
     // The base game's list. One that cannot be read is reported, and the
     // editor opens with an empty box.
+    TextEditorForm::Form_Load();
     loadBaseGameFile(QStringLiteral("\\AI\\BotNames.ai"));
 }
 

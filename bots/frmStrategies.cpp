@@ -89,17 +89,13 @@ void frmStrategies::createControls(FormWindow& window)
 
     // The keyboard's order. On the first tab it goes from Agression to
     // Defences and then to Attacks; on the others row by row.
-    QWidget* const order[] = {
+    window.setTabOrder({
         SSTab1()->tabBar(),          txtAttackEnemyAgression(),   txtAttackEnemyDefences(),
         txtAttackEnemyAttacks(),     Command1(),                  Command2(),
         txtAttackNeutralAgression(), txtAttackNeutralAttacks(),   txtAttackNeutralDefences(),
         txtGuardAgression(),         txtGuardAttacks(),           txtGuardDefences(),
         txtDefendAgression(),        txtDefendAttacks(),          txtDefendDefences(),
-    };
-    // A value box takes the focus in its inner editor.
-    const auto focusTaker = [](QWidget* widget) { return widget->focusProxy() ? widget->focusProxy() : widget; };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(focusTaker(order[i - 1]), focusTaker(order[i]));
+    });
 
     Text1 = new TextBox(QString(), client);
     Text1()->setGeometry(client->width(), 0, 65, 19); // right of the client area

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
-#include <QValidator>
 
 #include <limits>
 
@@ -113,6 +112,37 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent)
     setAutoDefault(false);
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent& key)
+{
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+bool CommandButton::event(QEvent* event)
+{
+    // The focused button takes Enter before the window's default button.
+    if (event->type() == QEvent::ShortcutOverride && isEnter(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(*event)) {
+        event->accept();
+        if (!event->isAutoRepeat()) // a held key presses once
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void CommandButton::makeDefault(QWidget& window)
 {
     setDefault(true);
@@ -129,6 +159,22 @@ void CommandButton::makeCancel(QWidget& window)
 }
 
 // ------------------------------------------------------------------- TextBox
+
+bool isLineBreak(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085: // next line
+    case 0x2028: // line separator
+    case 0x2029: // paragraph separator
+        return true;
+    default:
+        return false;
+    }
+}
 
 TextBox::TextBox(const QString& text, QWidget* parent)
     : QWidget(parent)
@@ -155,16 +201,18 @@ void TextBox::onEdited(const QString& edited)
     while (tail < shorter - head && m_text.at(m_text.size() - 1 - tail) == edited.at(edited.size() - 1 - tail))
         ++tail;
     const QString inserted = edited.mid(head, edited.size() - head - tail);
-    const auto lineBreak = std::find_if(inserted.begin(), inserted.end(),
-                                        [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); });
-    if (lineBreak == inserted.end()) {
+    // Only the first line of it, and of that what fits the maximum length:
+    // the text grows beyond the limit no further than it already was.
+    qsizetype kept = std::find_if(inserted.begin(), inserted.end(), isLineBreak) - inserted.begin();
+    if (m_maxLength > 0)
+        kept = std::clamp(std::max<qsizetype>(m_maxLength, m_text.size()) - head - tail, qsizetype(0), kept);
+    if (kept == inserted.size()) {
         m_text = edited;
         return;
     }
-    const qsizetype firstLine = lineBreak - inserted.begin();
-    m_text = edited.left(head) + inserted.left(firstLine) + edited.right(tail);
+    m_text = edited.left(head) + inserted.left(kept) + edited.right(tail);
     m_edit->setText(m_text);
-    m_edit->setCursorPosition(static_cast<int>(head + firstLine));
+    m_edit->setCursorPosition(static_cast<int>(head + kept));
 }
 
 void TextBox::setText(const QString& text)
@@ -180,37 +228,9 @@ TextBox* hiddenTextBox(const QString& text, QWidget* parent)
     return box;
 }
 
-namespace {
-
-// Refuses an edit that makes the text of a box longer than its limit and
-// longer than it was, so a longer text set from code can still be shortened.
-class MaxLengthValidator : public QValidator
-{
-public:
-    MaxLengthValidator(int maxLength, const QString& held, QObject* parent)
-        : QValidator(parent)
-        , m_maxLength(maxLength)
-        , m_held(held)
-    {
-    }
-
-    State validate(QString& input, int&) const override
-    {
-        const bool grows = input.size() > m_maxLength && input.size() > m_held.size();
-        return grows ? Invalid : Acceptable;
-    }
-
-private:
-    int m_maxLength;
-    const QString& m_held;
-};
-
-} // namespace
-
 void TextBox::setMaxLength(int length)
 {
-    delete m_edit->validator();
-    m_edit->setValidator(length > 0 ? new MaxLengthValidator(length, m_text, m_edit) : nullptr);
+    m_maxLength = length;
 }
 
 void TextBox::resizeEvent(QResizeEvent* event)

@@ -69,6 +69,7 @@ public:
     Image(const QString& resource, QWidget* parent);
 };
 
+// A button. Enter or Space on the button that has the focus presses it.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -78,11 +79,21 @@ public:
     // the cancel button.
     void makeDefault(QWidget& window);
     void makeCancel(QWidget& window);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
+// Whether the text layout starts a new line at `c`: CR, LF, the vertical
+// tab, the form feed, the next-line character and the line and paragraph
+// separators.
+bool isLineBreak(QChar c);
+
 // A text box. It keeps its text exactly as set (a lone CR stays one CR), so
-// a hidden one serves as a buffer for assembling files. What the user pastes
-// or drops into it keeps only its first line, as in any one-line box.
+// a hidden one serves as a buffer for assembling files. What the user types,
+// pastes or drops into it keeps only its first line, as in any one-line box,
+// whatever character breaks the line.
 class TextBox : public QWidget
 {
     Q_OBJECT
@@ -91,9 +102,10 @@ public:
 
     const QString& text() const { return m_text; }
     void setText(const QString& text);
-    // Limits what the user types: an edit that would make the text longer
-    // than `length` characters is refused. A longer text set from code is
-    // kept and shown whole. 0 means no limit.
+    // Limits what the user types or pastes: of what would make the text
+    // longer than `length` characters only the first characters that fit
+    // are kept. A longer text set from code is kept and shown whole, and an
+    // edit does not make it longer. 0 means no limit.
     void setMaxLength(int length);
     QLineEdit* editor() const { return m_edit; }
 
@@ -111,6 +123,7 @@ private:
 
     QString m_text;
     QLineEdit* m_edit;
+    int m_maxLength = 0;
 };
 
 // A text box that is never shown: a buffer for a stock text, a path or an

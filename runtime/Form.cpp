@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "RichTextBox.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -11,7 +12,38 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
+
 namespace runtime {
+
+namespace {
+
+// Hands a window's owner to the window manager, which keeps an owned window
+// above its owner. On X11 Qt writes the owner (WM_TRANSIENT_FOR) only for
+// dialog and tool windows and only when a window is first shown, and clears
+// it at every show of any other window; an owned sizable or borderless
+// window would sink behind its owner at a click on the owner.
+void announceOwner(QWindow& window)
+{
+#if QT_CONFIG(xcb)
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    const QWindow* owner = window.transientParent();
+    if (!x11 || !x11->connection() || !owner || !window.handle() || !owner->handle())
+        return;
+    const auto ownerId = static_cast<xcb_window_t>(owner->winId());
+    xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
+                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerId);
+    xcb_flush(x11->connection());
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+} // namespace
 
 // ---------------------------------------------------------------- FormWindow
 
@@ -74,6 +106,51 @@ void FormWindow::setClientSize(int widthPixels, int heightPixels)
         const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
         resize(widthPixels, heightPixels + menuHeight);
     }
+}
+
+namespace {
+
+QWidget* focusPart(QWidget* control)
+{
+    while (control->focusProxy())
+        control = control->focusProxy();
+    return control;
+}
+
+} // namespace
+
+void FormWindow::setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    m_tabOrder.assign(controls.begin(), controls.end());
+    for (QWidget* control : controls) {
+        if (auto* box = qobject_cast<RichTextBox*>(control))
+            box->setTabMovesOn(controls.size() > 1);
+    }
+    if (controls.size() > 0)
+        focusPart(*controls.begin())->setFocus();
+}
+
+bool FormWindow::focusNextPrevChild(bool next)
+{
+    if (m_tabOrder.empty())
+        return QWidget::focusNextPrevChild(next);
+    const auto count = static_cast<int>(m_tabOrder.size());
+    const QWidget* focused = focusWidget();
+    int current = next ? count - 1 : 0; // none of them: the first, or the last
+    for (int i = 0; i < count; ++i) {
+        const QWidget* control = m_tabOrder[static_cast<std::size_t>(i)];
+        if (control && focused && (control == focused || control->isAncestorOf(focused)))
+            current = i;
+    }
+    for (int step = 1; step <= count; ++step) {
+        const int index = (current + (next ? step : count - step)) % count;
+        QWidget* control = m_tabOrder[static_cast<std::size_t>(index)];
+        if (control && control->isVisibleTo(this) && control->isEnabled()) {
+            focusPart(control)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -282,6 +359,8 @@ void Form::setVisible(bool visible)
     if (visible) {
         placeForFirstShow();
         m_window->show();
+        if (m_window->windowHandle())
+            announceOwner(*m_window->windowHandle());
     } else {
         m_window->hide();
     }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 #include "FormControl.h"
 
 #include <map>
@@ -45,11 +47,19 @@ public:
     bool isFixedSize() const { return m_fixedSize; }
     void setBorderStyle(BorderStyle style);
     void setClientSize(int widthPixels, int heightPixels);
+    // The order in which Tab visits the window's controls, Shift+Tab the
+    // other way; from the last control Tab comes round to the first. A
+    // control takes the focus in its focus-taking part (a value box in its
+    // inner editor); a hidden or disabled one is passed over. The first
+    // control has the focus when the window opens, and a text box with
+    // other controls beside it passes Tab on instead of typing it.
+    void setTabOrder(std::initializer_list<QWidget*> controls);
 
 Q_SIGNALS:
     void mouseMoved();
 
 protected:
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -62,6 +72,7 @@ private:
     QMenuBar* m_menuBar = nullptr;
     bool m_fixedSize = true;
     QSize m_outerSize; // frame included, as at the last resize handling
+    std::vector<QPointer<QWidget>> m_tabOrder;
 };
 
 // A window class with one instance for the whole run. Loading builds the

@@ -1,5 +1,6 @@
 #include "RichTextBox.h"
 
+#include "Controls.h"
 #include "files/FileServices.h"
 
 #include <QKeyEvent>
@@ -67,7 +68,7 @@ protected:
             return;
         QString text = withNewlines(source->text());
         if (m_box.m_singleLine)
-            text = text.section(QLatin1Char('\n'), 0, 0);
+            text.truncate(std::find_if(text.begin(), text.end(), isLineBreak) - text.begin());
         textCursor().insertText(text);
         ensureCursorVisible();
     }
@@ -107,9 +108,16 @@ void RichTextBox::setSingleLine(bool singleLine)
     const Qt::ScrollBarPolicy policy = singleLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
     m_editor->setVerticalScrollBarPolicy(policy);
     m_editor->setHorizontalScrollBarPolicy(policy);
-    m_editor->setTabChangesFocus(singleLine);
+    m_editor->setTabChangesFocus(singleLine || m_tabMovesOn);
     if (singleLine)
         m_editor->document()->setDocumentMargin(1);
+}
+
+void RichTextBox::setTabMovesOn(bool movesOn)
+{
+    m_tabMovesOn = movesOn;
+    if (m_editor)
+        m_editor->setTabChangesFocus(m_singleLine || movesOn);
 }
 
 void RichTextBox::showEvent(QShowEvent* event)

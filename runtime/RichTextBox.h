@@ -44,6 +44,9 @@ public:
 
     // A box one line high: no scroll bars, Tab moves on.
     void setSingleLine(bool singleLine);
+    // Tab moves on to the next control rather than typing a TAB; a box one
+    // line high always moves on.
+    void setTabMovesOn(bool movesOn);
     QPlainTextEdit* editor();
 
 protected:
@@ -59,6 +62,7 @@ private:
     QPlainTextEdit* m_editor = nullptr;
     QString m_text; // line breaks as '\n'; used while there is no editor
     bool m_singleLine = false;
+    bool m_tabMovesOn = false;
     mutable QString m_crLfText; // text() as last built, while m_crLfValid
     mutable bool m_crLfValid = false;
 };

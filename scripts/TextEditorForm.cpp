@@ -14,6 +14,11 @@ TextEditorForm::TextEditorForm(QString name, SearchTarget target)
 {
 }
 
+void TextEditorForm::Form_Load()
+{
+    restartSearch();
+}
+
 void TextEditorForm::fitTextBox()
 {
     // 1. The box refuses a negative size; that dimension stays as it was.
@@ -50,7 +55,6 @@ void TextEditorForm::loadBaseGameFile(const QString& file)
         rtb()->setText(QString());
         Dialogs::reportFailure(error.text());
     }
-    restartSearch();
 }
 
 void TextEditorForm::saveModFile(const QString& file)

@@ -18,6 +18,10 @@ public:
 protected:
     TextEditorForm(QString name, SearchTarget target);
 
+    // Every load gives the box a new text: its search starts at the start.
+    // An editor with a load of its own runs this first.
+    void Form_Load() override;
+
     // Sizes `rtb` to the window, for Form_Resize.
     void fitTextBox();
     // Shows the search window owned by this editor and makes this editor
@@ -28,7 +32,7 @@ protected:
 
     // For the editors of one game file, read from the base game and saved
     // into the selected mod; `file` is the file's own part ("\AI\BotNames.ai").
-    // The base game's file into the box, a new text to search. One that
+    // The base game's file into the box, for Form_Load. One that
     // cannot be read is reported and leaves the box empty, so that no Save
     // writes a design text into the game's file.
     void loadBaseGameFile(const QString& file);

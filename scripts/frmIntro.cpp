@@ -89,10 +89,7 @@ void frmIntro::createControls(FormWindow& window)
         buffer->hide();
     }
 
-    QWidget::setTabOrder(cmdRemove(), optEscTrue());
-    QWidget::setTabOrder(optEscTrue(), optComplete());
-    QWidget::setTabOrder(optComplete(), optReset());
-    cmdRemove()->setFocus();
+    window.setTabOrder({cmdRemove(), optEscTrue(), optComplete(), optReset()});
 
     connect(cmdRemove(), &QPushButton::clicked, this, &frmIntro::cmdRemove_Click);
 }

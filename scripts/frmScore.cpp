@@ -50,6 +50,7 @@ void frmScore::Form_Load()
     // The base game's script. One that cannot be read is reported, and the
     // box is left empty: its design text must never reach the mod's script
     // through a Save.
+    TextEditorForm::Form_Load();
     loadBaseGameFile(QStringLiteral("\\python\\game\\scoringCommon.py"));
 }
 

@@ -84,14 +84,8 @@ void frmScore2::createControls(FormWindow& window)
 
     // "Save" first and focused, then the values from Kill to Repair, then
     // "Reset and Save".
-    QWidget* previous = Command1();
-    for (QWidget* next : std::initializer_list<QWidget*>{txtKill(), txtTeamKill(), txtSuicide(), txtRevive(),
-                                                         txtHeal(), txtResupply(), txtRepair(), Command2()}) {
-        next = next->focusProxy() ? next->focusProxy() : next;
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-    Command1()->setFocus();
+    window.setTabOrder({Command1(), txtKill(), txtTeamKill(), txtSuicide(), txtRevive(), txtHeal(), txtResupply(),
+                        txtRepair(), Command2()});
 
     const StockPieces stock = stockPieces();
     Text1 = hiddenTextBox(QStringLiteral("Text1"), client);

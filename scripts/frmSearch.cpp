@@ -24,7 +24,8 @@ int findFrom(const QString& text, const QString& what, int after)
     return found < 0 ? 0 : static_cast<int>(found) + 1;
 }
 
-// Keeps a held Enter in the search box: its first press runs Find Next,
+// Keeps a held Enter in the search box or on "Find Next": its first press
+// runs Find Next,
 // which hands the focus to the editor, and the key's auto-repeat must not
 // follow it there, where it would replace the selected match (or close the
 // "Nothing found!" message at once). An auto-repeated press is one marked
@@ -33,9 +34,10 @@ int findFrom(const QString& text, const QString& what, int after)
 class EnterRepeatGuard : public QObject
 {
 public:
-    EnterRepeatGuard(QWidget* searchBox, QObject* parent)
+    EnterRepeatGuard(QWidget* searchBox, QWidget* findNext, QObject* parent)
         : QObject(parent)
         , m_searchBox(searchBox)
+        , m_findNext(findNext)
     {
         qApp->installEventFilter(this);
     }
@@ -55,7 +57,7 @@ protected:
         if (key->isAutoRepeat() || (m_releaseTime != 0 && key->timestamp() == m_releaseTime))
             return m_heldFromSearchBox;
         // A press reaches the window first, then the focused box.
-        if (watched == m_searchBox)
+        if (watched == m_searchBox || watched == m_findNext)
             m_heldFromSearchBox = true;
         else if (watched->isWindowType())
             m_heldFromSearchBox = false;
@@ -64,6 +66,7 @@ protected:
 
 private:
     QWidget* m_searchBox;
+    QWidget* m_findNext;
     bool m_heldFromSearchBox = false;
     quint64 m_releaseTime = 0;
 };
@@ -85,12 +88,14 @@ void frmSearch::createControls(FormWindow& window)
     window.setGeometry(QRect(QPoint(toPixels(10755), toPixels(3390)), window.size()));
     QWidget* client = window.client();
 
-    // The search box comes first, so it has the focus when the window opens.
     Text1 = new TextBox(QString(), client);
     placeControl(*Text1(), 120, 120, 2295, 285);
-    Text1()->setFocus();
     Command1 = new CommandButton(QStringLiteral("Find Next"), client);
     placeControl(*Command1(), 120, 480, 2295, 375);
+    // "Find Next", then the search box, which has the focus when the window
+    // opens, so the user can type at once.
+    window.setTabOrder({Command1(), Text1()});
+    Text1()->setFocus();
 
     // The target selector: one group, none selected, right of the client
     // area's edge so the user never sees it, and out of the keyboard's reach.
@@ -103,7 +108,7 @@ void frmSearch::createControls(FormWindow& window)
     for (OptionButton* option : {optTweak(), optBotNames(), optScore()})
         option->setFocusPolicy(Qt::NoFocus);
 
-    new EnterRepeatGuard(Text1()->editor(), &window);
+    new EnterRepeatGuard(Text1()->editor(), Command1(), &window);
 
     connect(Command1(), &QPushButton::clicked, this, &frmSearch::Command1_Click);
     connect(Text1(), &TextBox::keyPress, this, &frmSearch::Text1_KeyPress);

@@ -44,9 +44,7 @@ void Form2::createControls(FormWindow& window)
     txtPath = new TextBox(QString(), client);
     txtPath()->hide();
 
-    QWidget::setTabOrder(Drive1(), Dir1());
-    QWidget::setTabOrder(Dir1(), Command1());
-    QWidget::setTabOrder(Command1(), Text1());
+    window.setTabOrder({Drive1(), Dir1(), Command1(), Text1()});
 
     connect(Command1(), &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Drive1(), &DriveList::changed, this, &Form2::Drive1_Change);

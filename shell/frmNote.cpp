@@ -29,6 +29,7 @@ void frmNote::createControls(FormWindow& window)
     placeControl(*rtb(), 120, 120, 7935, 5175);
     Command1 = new CommandButton(QStringLiteral("Save"), client);
     placeControl(*Command1(), 120, 5400, 1695, 375);
+    window.setTabOrder({rtb(), Command1()});
 
     connect(Command1(), &QPushButton::clicked, this, &frmNote::Command1_Click);
 }

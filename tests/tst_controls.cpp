@@ -2,6 +2,10 @@
 #include "runtime/Controls.h"
 #include "runtime/Twips.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace runtime;
@@ -15,6 +19,10 @@ private Q_SLOTS:
     void optionGroupsAreSeparateByContainer();
     void tabControlShowsOnePage();
     void textBoxKeepsTextExactly();
+    void pasteKeepsOneLineThatFits_data();
+    void pasteKeepsOneLineThatFits();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 };
 
 void TestControls::optionGroup()
@@ -94,6 +102,66 @@ void TestControls::textBoxKeepsTextExactly()
     QTest::keyClick(value.focusProxy(), Qt::Key_End);
     QTest::keyClicks(value.focusProxy(), QStringLiteral("5"));
     QCOMPARE(value.text(), QStringLiteral("15"));
+}
+
+void TestControls::pasteKeepsOneLineThatFits_data()
+{
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("longer than the limit") << QString() << 3 << QStringLiteral("12345") << QStringLiteral("123");
+    QTest::newRow("full box") << QStringLiteral("123") << 3 << QStringLiteral("4") << QStringLiteral("123");
+    QTest::newRow("longer text set from code") << QStringLiteral("12345") << 3 << QStringLiteral("6")
+                                               << QStringLiteral("12345");
+    QTest::newRow("CR LF") << QStringLiteral("5") << 0 << QStringLiteral("\r\n6") << QStringLiteral("5");
+    for (const char16_t lineBreak : {u'\v', u'\f', u'\u0085', u'\u2028', u'\u2029'}) {
+        QTest::addRow("U+%04X", unsigned(lineBreak))
+            << QStringLiteral("5") << 3 << QString(QChar(lineBreak)) + QStringLiteral("6") << QStringLiteral("5");
+    }
+}
+
+void TestControls::pasteKeepsOneLineThatFits()
+{
+    QFETCH(QString, held);
+    QFETCH(int, maxLength);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QWidget window;
+    TextBox box(held, &window);
+    box.setMaxLength(maxLength);
+    window.show();
+    box.editor()->end(false);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box.editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), kept);
+    QCOMPARE(box.editor()->text(), kept);
+}
+
+void TestControls::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestControls::enterPressesTheFocusedButton()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QWidget window;
+    CommandButton ok(QStringLiteral("OK"), &window);
+    ok.makeDefault(window);
+    CommandButton save(QStringLiteral("Save"), &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    save.setFocus();
+    QSignalSpy saves(&save, &QPushButton::clicked);
+    QSignalSpy oks(&ok, &QPushButton::clicked);
+    QTest::keyClick(&save, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(saves.count(), 1);
+    QCOMPARE(oks.count(), 0);
 }
 
 QTEST_MAIN(TestControls)

@@ -132,6 +132,7 @@ void TestFrmIntro::loadRestoresSelection_data()
     QTest::newRow("later True wins") << QByteArray("True\r\nTrue\r\nFalse\r\n") << QStringLiteral("010");
     QTest::newRow("any letter case") << QByteArray("false\r\nFALSE\r\ntrue\r\n") << QStringLiteral("001");
     QTest::newRow("numbers") << QByteArray("1\r\n0\r\n0\r\n") << QStringLiteral("100");
+    QTest::newRow("numbers, second set") << QByteArray("0\r\n1\r\n0\r\n") << QStringLiteral("010");
     QTest::newRow("three False") << QByteArray("False\r\nFalse\r\nFalse\r\n") << QStringLiteral("000");
     QTest::newRow("single False") << QByteArray("False\r\n") << QStringLiteral("000");
     QTest::newRow("garbage first line") << QByteArray("Maybe\r\nFalse\r\nTrue\r\n") << QStringLiteral("100");

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void findNextWalksTheMatches_data();
     void findNextWalksTheMatches();
     void eachTargetKeepsItsPosition();
+    void enterActsAsFindNextAndStaysInTheSearchBox_data();
     void enterActsAsFindNextAndStaysInTheSearchBox();
     void restarts_data();
     void restarts();
@@ -140,13 +141,23 @@ void TestFrmSearch::eachTargetKeepsItsPosition()
     QCOMPARE(search.lastMatch(SearchTarget::Tweak), 5);
 }
 
+void TestFrmSearch::enterActsAsFindNextAndStaysInTheSearchBox_data()
+{
+    QTest::addColumn<bool>("onFindNext");
+    QTest::newRow("in the search box") << false;
+    QTest::newRow("on Find Next") << true;
+}
+
 void TestFrmSearch::enterActsAsFindNextAndStaysInTheSearchBox()
 {
+    QFETCH(bool, onFindNext);
     Sandbox sandbox;
     frmBotNames& editor = openOn(sandbox, "bot bot", QString());
     QLineEdit* box = frmSearch::instance().Text1()->editor();
     QTest::keyClicks(box, QStringLiteral("bot"));
-    QTest::keyClick(box, Qt::Key_Return);
+    QWidget* enterOn = onFindNext ? static_cast<QWidget*>(frmSearch::instance().Command1()) : box;
+    enterOn->setFocus();
+    QTest::keyClick(enterOn, Qt::Key_Return);
     QCOMPARE(editor.rtb()->selStart(), 0);
     QCOMPARE(editor.rtb()->selLength(), 3);
     QCOMPARE(box->text(), QStringLiteral("bot"));

@@ -120,6 +120,7 @@ private Q_SLOTS:
     void saveWritesBothFiles_data();
     void saveWritesBothFiles();
     void reopeningRereadsAndSaveFollowsTheMod();
+    void resetAndSave_data();
     void resetAndSave();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
@@ -254,11 +255,21 @@ void TestFrmStrategies::reopeningRereadsAndSaveFollowsTheMod()
     QVERIFY(!QFile::exists(game.script()));
 }
 
+void TestFrmStrategies::resetAndSave_data()
+{
+    QTest::addColumn<bool>("remembered");
+    QTest::newRow("strategies.ini beforehand") << true;
+    QTest::newRow("first use: none") << false;
+}
+
 void TestFrmStrategies::resetAndSave()
 {
+    QFETCH(bool, remembered);
     Game game;
-    writeBytes(game.ini(), numberedLines(12));
-    writeBytes(game.programFile(QStringLiteral("Strategies.ini")), numberedLines(12)); // a case-sensitive disk
+    if (remembered) {
+        writeBytes(game.ini(), numberedLines(12));
+        writeBytes(game.programFile(QStringLiteral("Strategies.ini")), numberedLines(12)); // a case-sensitive disk
+    }
     frmStrategies& form = game.open();
     const QPointer<FormWindow> before = form.window();
     form.SSTab1()->setTab(3);

@@ -159,6 +159,7 @@ void TestFrmTweak::newAndCloseForgetTheFile()
     form.rtb()->setText(QStringLiteral("unsaved"));
     form.window()->close();
     openEditor(sandbox);
+    QCOMPARE(search.lastMatch(SearchTarget::Tweak), 0);
     QCOMPARE(form.rtb()->text(), QString::fromLatin1(hint));
     QCOMPARE(form.Label1()->text(), QString());
     QVERIFY(sandbox.dialogs().messages.isEmpty());

@@ -8,7 +8,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(g++ cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev fonts-liberation2)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-webengine-dev libgl-dev libxcb1-dev fonts-liberation2)
 
 install_missing() {
     local missing=()
