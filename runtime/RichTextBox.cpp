@@ -92,8 +92,9 @@ QPlainTextEdit* RichTextBox::editor()
         setFocusProxy(m_editor);
         setSingleLine(m_singleLine);
         m_editor->setPlainText(m_text);
-        m_text.clear();
-        connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] { m_crLfValid = false; });
+        connect(m_editor->document(), &QTextDocument::contentsChange, this, &RichTextBox::followDocument);
+        if (m_text.size() != m_editor->document()->characterCount() - 1)
+            followDocument(0, -1, 0); // the document took the text otherwise than given: copied anew
         m_editor->show();
     }
     return m_editor;
@@ -139,19 +140,13 @@ void RichTextBox::loadFile(const QString& path, FileText kind)
 
 QString RichTextBox::text() const
 {
-    // Built in one pass and kept until the text changes: a search reads the
-    // whole text on every Find Next, and building a large text each time
-    // would cost more than the search itself.
-    if (m_crLfValid)
-        return m_crLfText;
-    const QString held = m_editor ? m_editor->document()->toRawText() : m_text;
     // A line separator (Shift+Enter in the editor) breaks a line too.
     const auto isBreak = [](QChar c) {
         return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
     };
-    m_crLfText.resize(held.size() + std::count_if(held.cbegin(), held.cend(), isBreak));
-    QChar* out = m_crLfText.data();
-    for (const QChar c : held) {
+    QString crLf(m_text.size() + std::count_if(m_text.cbegin(), m_text.cend(), isBreak), Qt::Uninitialized);
+    QChar* out = crLf.data();
+    for (const QChar c : m_text) {
         if (isBreak(c)) {
             *out++ = QLatin1Char('\r');
             *out++ = QLatin1Char('\n');
@@ -159,34 +154,81 @@ QString RichTextBox::text() const
             *out++ = c;
         }
     }
-    m_crLfValid = true;
-    return m_crLfText;
+    return crLf;
 }
 
 void RichTextBox::setText(const QString& text)
 {
-    m_crLfValid = false;
     if (m_editor)
         m_editor->setPlainText(withNewlines(text));
     else
         m_text = withNewlines(text);
 }
 
+void RichTextBox::followDocument(int position, int removed, int added)
+{
+    // The document reports a replacement of its whole text with one
+    // character too many; any report that does not fit the copy makes it
+    // anew.
+    QTextDocument* document = m_editor->document();
+    const qsizetype length = document->characterCount() - 1; // without the end of the last line
+    if (position >= 0 && removed >= 0 && added >= 0 && position + removed <= m_text.size()
+        && position + added <= length) {
+        QTextCursor cursor(document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+        QString inserted = cursor.selectedText();
+        inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        m_text.replace(position, removed, inserted);
+        if (m_text.size() == length)
+            return;
+    }
+    m_text = document->toRawText();
+    m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+int RichTextBox::find(const QString& what, int from)
+{
+    QTextDocument* document = editor()->document();
+    const int length = document->characterCount() - 1 + document->blockCount() - 1; // of text()
+    if (from < 0 || from >= length)
+        return -1;
+    // A search text that is empty or holds a line break is looked for in
+    // text() itself; any other is found at the same place in the
+    // document's text, where a line break is one character.
+    const bool simple = !what.isEmpty() && std::none_of(what.cbegin(), what.cend(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
+            || c == QChar::LineSeparator;
+    });
+    if (!simple)
+        return static_cast<int>(text().indexOf(what, from, Qt::CaseInsensitive));
+    const qsizetype found = m_text.indexOf(what, toDocumentPosition(from), Qt::CaseInsensitive);
+    return found < 0 ? -1 : toTextPosition(static_cast<int>(found));
+}
+
 int RichTextBox::toDocumentPosition(int position)
 {
-    // Each line break before the position stands for two characters of the
-    // CR LF text but one of the document.
-    int remaining = std::max(0, position);
-    for (QTextBlock block = editor()->document()->begin(); block.isValid(); block = block.next()) {
-        const int length = block.length() - 1; // without the break
-        if (remaining <= length || !block.next().isValid())
-            return block.position() + std::min(remaining, length);
-        remaining -= length;
-        if (remaining < 2)
-            return block.position() + length + remaining; // inside the CR LF
-        remaining -= 2;
+    // The line in which the position lies: the last one whose start in
+    // text() (its start in the document plus one for each line break
+    // before it) is not beyond the position.
+    position = std::max(0, position);
+    const QTextDocument* document = editor()->document();
+    int first = 0;
+    int last = document->blockCount() - 1;
+    while (first < last) {
+        const int middle = first + (last - first + 1) / 2;
+        if (document->findBlockByNumber(middle).position() + middle <= position)
+            first = middle;
+        else
+            last = middle - 1;
     }
-    return 0;
+    const QTextBlock block = document->findBlockByNumber(first);
+    const int offset = position - (block.position() + first);
+    // Inside a line's CR LF the position is the next line's start; beyond
+    // the last line, the end of the text.
+    if (!block.next().isValid())
+        return block.position() + std::min(offset, block.length() - 1);
+    return block.position() + offset;
 }
 
 int RichTextBox::toTextPosition(int documentPosition)
