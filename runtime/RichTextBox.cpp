@@ -43,8 +43,7 @@ public:
     Editor(const RichTextBox& box, QWidget* parent)
         : QPlainTextEdit(parent)
         , m_box(box)
-    {
-    }
+    { }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -141,9 +140,8 @@ void RichTextBox::loadFile(const QString& path, FileText kind)
 QString RichTextBox::text() const
 {
     // A line separator (Shift+Enter in the editor) breaks a line too.
-    const auto isBreak = [](QChar c) {
-        return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-    };
+    const auto isBreak
+        = [](QChar c) { return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator; };
     QString crLf(m_text.size() + std::count_if(m_text.cbegin(), m_text.cend(), isBreak), Qt::Uninitialized);
     QChar* out = crLf.data();
     for (const QChar c : m_text) {

@@ -29,7 +29,7 @@ public:
     // any settings file can be; the text is then unchanged.
     void loadFile(const QString& path, FileText kind = FileText::EightBit);
 
-    QString text() const;              // line breaks as CR LF
+    QString text() const; // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line
 
     // 0-based position, in text(), of the first occurrence of `what` that

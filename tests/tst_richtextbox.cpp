@@ -34,16 +34,16 @@ void TestRichTextBox::textComesBackWithCrLf_data()
     QTest::addColumn<QString>("set");
     QTest::addColumn<QString>("got");
     const QList<QPair<const char*, QPair<QString, QString>>> cases = {
-        {"CR LF", {QStringLiteral("a\r\nb"), QStringLiteral("a\r\nb")}},
-        {"lone CR", {QStringLiteral("a\rb"), QStringLiteral("a\r\nb")}},
-        {"lone LF", {QStringLiteral("a\nb"), QStringLiteral("a\r\nb")}},
-        {"empty lines kept", {QStringLiteral("\r\n\r\nx\r\n"), QStringLiteral("\r\n\r\nx\r\n")}},
-        {"no-break space kept", {QStringLiteral("a\u00a0b"), QStringLiteral("a\u00a0b")}},
-        {"tab kept", {QStringLiteral("a\tb"), QStringLiteral("a\tb")}},
+        { "CR LF", { QStringLiteral("a\r\nb"), QStringLiteral("a\r\nb") } },
+        { "lone CR", { QStringLiteral("a\rb"), QStringLiteral("a\r\nb") } },
+        { "lone LF", { QStringLiteral("a\nb"), QStringLiteral("a\r\nb") } },
+        { "empty lines kept", { QStringLiteral("\r\n\r\nx\r\n"), QStringLiteral("\r\n\r\nx\r\n") } },
+        { "no-break space kept", { QStringLiteral("a\u00a0b"), QStringLiteral("a\u00a0b") } },
+        { "tab kept", { QStringLiteral("a\tb"), QStringLiteral("a\tb") } },
     };
     // A box that was never shown holds its text without an editor widget;
     // both must give the same text back.
-    for (const char* state : {"hidden", "shown"}) {
+    for (const char* state : { "hidden", "shown" }) {
         for (const auto& [name, texts] : cases)
             QTest::addRow("%s, %s", name, state) << texts.first << texts.second;
     }
@@ -212,10 +212,12 @@ void TestRichTextBox::findAnswersAsInCrLfText()
         for (int search = 0; search < 20; ++search) {
             const QString what = randomText(3);
             const int from = int(random.bounded(-1, int(text.size()) + 2));
-            const int expected = from < 0 || from >= text.size() ? -1 : int(text.indexOf(what, from, Qt::CaseInsensitive));
+            const int expected
+                = from < 0 || from >= text.size() ? -1 : int(text.indexOf(what, from, Qt::CaseInsensitive));
             QCOMPARE(box.find(what, from), expected);
             // A selection cannot begin or end between a CR and its LF.
-            if (expected < 0 || what.isEmpty() || what.startsWith(QLatin1Char('\n')) || what.endsWith(QLatin1Char('\r')))
+            if (expected < 0 || what.isEmpty() || what.startsWith(QLatin1Char('\n'))
+                || what.endsWith(QLatin1Char('\r')))
                 continue;
             box.setSelStart(expected);
             box.setSelLength(int(what.size()));
