@@ -139,19 +139,26 @@ void RichTextBox::loadFile(const QString& path, FileText kind)
 
 QString RichTextBox::text() const
 {
-    // A line separator (Shift+Enter in the editor) breaks a line too.
-    const auto isBreak
-        = [](QChar c) { return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator; };
-    QString crLf(m_text.size() + std::count_if(m_text.cbegin(), m_text.cend(), isBreak), Qt::Uninitialized);
-    QChar* out = crLf.data();
-    for (const QChar c : m_text) {
-        if (isBreak(c)) {
-            *out++ = QLatin1Char('\r');
-            *out++ = QLatin1Char('\n');
-        } else {
-            *out++ = c;
-        }
+    // Each line break as CR LF, the lines between copied whole. A line
+    // separator (Shift+Enter may leave one in the document) breaks a line
+    // too.
+    const QStringView held = m_text;
+    QString crLf;
+    crLf.reserve(held.size() + held.size() / 8); // room for the CR of lines of 8 characters or more
+    qsizetype newline = held.indexOf(QLatin1Char('\n'));
+    qsizetype separator = held.indexOf(QChar::LineSeparator);
+    qsizetype lineStart = 0;
+    while (newline >= 0 || separator >= 0) {
+        const qsizetype lineEnd = separator < 0 || (newline >= 0 && newline < separator) ? newline : separator;
+        crLf.append(held.sliced(lineStart, lineEnd - lineStart));
+        crLf.append(u"\r\n");
+        lineStart = lineEnd + 1;
+        if (lineEnd == newline)
+            newline = held.indexOf(QLatin1Char('\n'), lineStart);
+        else
+            separator = held.indexOf(QChar::LineSeparator, lineStart);
     }
+    crLf.append(held.sliced(lineStart));
     return crLf;
 }
 

@@ -97,6 +97,8 @@ void setWriteFault(WriteFault fault)
 
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage)
 {
+    if (QtPrivate::isLatin1(text))
+        return text.toLatin1();
     for (const QChar c : text) {
         if (c.unicode() > 0xFF) {
             throw RuntimeError(writeFailure(
@@ -115,7 +117,8 @@ QString decode8Bit(const QByteArray& bytes)
 void writeWholeText(const QString& path, const QString& text)
 {
     const QString hostPath = WinPath::toHost(path);
-    const QByteArray bytes = encode8Bit(text, hostPath) + QByteArrayLiteral("\r\n");
+    QByteArray bytes = encode8Bit(text, hostPath);
+    bytes.append("\r\n"); // onto the text's bytes, not onto a copy of them
     auto file = openForWriting(hostPath);
     writeAll(*file, hostPath, bytes);
     commit(*file, hostPath);
