@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -25,6 +26,18 @@ QString withNewlines(const QString& text)
     plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
     plain.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return plain;
+}
+
+// Whether a line of the text has a place where it may break other than
+// its end (after a space, a hyphen and the like).
+bool hasBreakWithinLine(QStringView text)
+{
+    for (const QStringView line : text.tokenize(QLatin1Char('\n'))) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, line);
+        if (line.size() > 1 && finder.toNextBoundary() < line.size())
+            return true;
+    }
+    return false;
 }
 
 bool isLineBreakKey(const QKeyEvent* event)
@@ -164,10 +177,41 @@ QString RichTextBox::text() const
 
 void RichTextBox::setText(const QString& text)
 {
-    if (m_editor)
-        m_editor->setPlainText(withNewlines(text));
-    else
+    if (!m_editor) {
         m_text = withNewlines(text);
+        return;
+    }
+    const QString plain = withNewlines(text);
+    if (m_editor->lineWrapMode() != QPlainTextEdit::NoWrap) {
+        // The new text is laid out once, in the mode that suits it.
+        const auto mode
+            = hasBreakWithinLine(plain) ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WrapAnywhere;
+        if (mode != m_editor->wordWrapMode()) {
+            m_editor->clear();
+            m_editor->setWordWrapMode(mode);
+        }
+    }
+    m_editor->setPlainText(plain);
+}
+
+// A wrapping box breaks its lines at word boundaries, and anywhere where a
+// word is wider than the box. Qt lays out a line with no place to break by
+// measuring on up to the next such place before it breaks the line
+// anywhere, so a long line without one costs time in the square of its
+// length: seconds for a 200 KB line, at its load and at each key. While no
+// line of the text has a place to break, breaking anywhere gives the very
+// same lines at a cost that only grows with the length; the first such
+// place typed or pasted brings word boundaries back.
+void RichTextBox::keepWrapAnywhere(int position, int added)
+{
+    if (m_editor->wordWrapMode() != QTextOption::WrapAnywhere || m_editor->lineWrapMode() == QPlainTextEdit::NoWrap)
+        return;
+    const qsizetype lineStart = m_text.lastIndexOf(QLatin1Char('\n'), std::max(0, position - 1)) + 1;
+    qsizetype lineEnd = m_text.indexOf(QLatin1Char('\n'), std::min(position + added, int(m_text.size())));
+    if (lineEnd < 0)
+        lineEnd = m_text.size();
+    if (hasBreakWithinLine(QStringView(m_text).sliced(lineStart, lineEnd - lineStart)))
+        m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void RichTextBox::followDocument(int position, int removed, int added)
@@ -185,11 +229,14 @@ void RichTextBox::followDocument(int position, int removed, int added)
         QString inserted = cursor.selectedText();
         inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         m_text.replace(position, removed, inserted);
-        if (m_text.size() == length)
+        if (m_text.size() == length) {
+            keepWrapAnywhere(position, added);
             return;
+        }
     }
     m_text = document->toRawText();
     m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    keepWrapAnywhere(0, int(m_text.size()));
 }
 
 int RichTextBox::find(const QString& what, int from)

@@ -55,6 +55,7 @@ private:
     int toDocumentPosition(int position);
     int toTextPosition(int documentPosition);
     void followDocument(int position, int removed, int added);
+    void keepWrapAnywhere(int position, int added);
 
     class Editor;
     QPlainTextEdit* m_editor = nullptr;
