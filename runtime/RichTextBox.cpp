@@ -56,7 +56,8 @@ public:
     Editor(const RichTextBox& box, QWidget* parent)
         : QPlainTextEdit(parent)
         , m_box(box)
-    { }
+    {
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -216,9 +217,8 @@ void RichTextBox::keepWrapAnywhere(int position, int added)
 
 void RichTextBox::followDocument(int position, int removed, int added)
 {
-    // The document reports a replacement of its whole text with one
-    // character too many; any report that does not fit the copy makes it
-    // anew.
+    // The copy takes the changed part over; a report that does not fit the
+    // copy makes it anew from the document.
     QTextDocument* document = m_editor->document();
     const qsizetype length = document->characterCount() - 1; // without the end of the last line
     if (position >= 0 && removed >= 0 && added >= 0 && position + removed <= m_text.size()

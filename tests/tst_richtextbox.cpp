@@ -27,6 +27,8 @@ private Q_SLOTS:
     void lineBreaksAsTyped_data();
     void lineBreaksAsTyped();
     void findAnswersAsInCrLfText();
+    void wrapsAnywhereOnlyWhereNoLineCanBreak_data();
+    void wrapsAnywhereOnlyWhereNoLineCanBreak();
 };
 
 void TestRichTextBox::textComesBackWithCrLf_data()
@@ -34,16 +36,16 @@ void TestRichTextBox::textComesBackWithCrLf_data()
     QTest::addColumn<QString>("set");
     QTest::addColumn<QString>("got");
     const QList<QPair<const char*, QPair<QString, QString>>> cases = {
-        { "CR LF", { QStringLiteral("a\r\nb"), QStringLiteral("a\r\nb") } },
-        { "lone CR", { QStringLiteral("a\rb"), QStringLiteral("a\r\nb") } },
-        { "lone LF", { QStringLiteral("a\nb"), QStringLiteral("a\r\nb") } },
-        { "empty lines kept", { QStringLiteral("\r\n\r\nx\r\n"), QStringLiteral("\r\n\r\nx\r\n") } },
-        { "no-break space kept", { QStringLiteral("a\u00a0b"), QStringLiteral("a\u00a0b") } },
-        { "tab kept", { QStringLiteral("a\tb"), QStringLiteral("a\tb") } },
+        {"CR LF", {QStringLiteral("a\r\nb"), QStringLiteral("a\r\nb")}},
+        {"lone CR", {QStringLiteral("a\rb"), QStringLiteral("a\r\nb")}},
+        {"lone LF", {QStringLiteral("a\nb"), QStringLiteral("a\r\nb")}},
+        {"empty lines kept", {QStringLiteral("\r\n\r\nx\r\n"), QStringLiteral("\r\n\r\nx\r\n")}},
+        {"no-break space kept", {QStringLiteral("a\u00a0b"), QStringLiteral("a\u00a0b")}},
+        {"tab kept", {QStringLiteral("a\tb"), QStringLiteral("a\tb")}},
     };
     // A box that was never shown holds its text without an editor widget;
     // both must give the same text back.
-    for (const char* state : { "hidden", "shown" }) {
+    for (const char* state : {"hidden", "shown"}) {
         for (const auto& [name, texts] : cases)
             QTest::addRow("%s, %s", name, state) << texts.first << texts.second;
     }
@@ -225,6 +227,36 @@ void TestRichTextBox::findAnswersAsInCrLfText()
             QCOMPARE(box.selLength(), int(what.size()));
         }
     }
+}
+
+void TestRichTextBox::wrapsAnywhereOnlyWhereNoLineCanBreak_data()
+{
+    // Breaking anywhere gives other lines as soon as a line can break
+    // between words.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed"); // at the start
+    QTest::addColumn<bool>("anywhere");
+    const QString word(300, QLatin1Char('x'));
+    QTest::newRow("one long word") << word << QString() << true;
+    QTest::newRow("long words on two lines") << word + QStringLiteral("\r\n") + word << QString() << true;
+    QTest::newRow("a space in the text") << word + QStringLiteral(" x") << QString() << false;
+    QTest::newRow("a space typed") << word << QStringLiteral("x ") << false;
+    QTest::newRow("a hyphen typed") << word << QStringLiteral("x-") << false;
+    QTest::newRow("a letter typed") << word << QStringLiteral("x") << true;
+}
+
+void TestRichTextBox::wrapsAnywhereOnlyWhereNoLineCanBreak()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(bool, anywhere);
+    RichTextBox box(QStringLiteral("a hint"), nullptr);
+    box.editor()->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box.show();
+    box.setText(text);
+    box.setSelStart(0);
+    QTest::keyClicks(box.editor(), typed);
+    QCOMPARE(box.editor()->wordWrapMode() == QTextOption::WrapAnywhere, anywhere);
 }
 
 QTEST_MAIN(TestRichTextBox)
