@@ -46,9 +46,9 @@ bool writeSucceeds(Step&& step)
     return true;
 }
 
-TextBox* makeStockBox(const QString& resource, QWidget* client)
+HiddenText* makeStockBox(const QString& resource, QWidget* client)
 {
-    return hiddenTextBox(stockText(resource), client);
+    return new HiddenText(stockText(resource), client);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "runtime/ChoiceControls.h"
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
+#include "runtime/HiddenText.h"
 #include "runtime/RichTextBox.h"
 
 #include <array>
@@ -54,12 +55,12 @@ public:
     runtime::FormControl<runtime::TextBox> txtDefendDefences{this};
 
     runtime::FormControl<runtime::TextBox> Text1{this};          // hidden: the path of strategies.ini
-    runtime::FormControl<runtime::TextBox> txtReset{this};       // hidden: the stock strategy script
-    runtime::FormControl<runtime::TextBox> txtVoorstuk{this};    // hidden: front piece
-    runtime::FormControl<runtime::TextBox> txtTussenstuk1{this}; // hidden: middle pieces
-    runtime::FormControl<runtime::TextBox> txtTussenstuk2{this};
-    runtime::FormControl<runtime::TextBox> txtTussenstuk3{this};
-    runtime::FormControl<runtime::TextBox> txtEinde{this};       // hidden: end piece
+    runtime::FormControl<runtime::HiddenText> txtReset{this}; // hidden: the stock strategy script
+    runtime::FormControl<runtime::HiddenText> txtVoorstuk{this}; // hidden: front piece
+    runtime::FormControl<runtime::HiddenText> txtTussenstuk1{this}; // hidden: middle pieces
+    runtime::FormControl<runtime::HiddenText> txtTussenstuk2{this};
+    runtime::FormControl<runtime::HiddenText> txtTussenstuk3{this};
+    runtime::FormControl<runtime::HiddenText> txtEinde{this}; // hidden: end piece
     runtime::FormControl<runtime::RichTextBox> txtFinal{this};   // hidden: the text a write sends
 
     void Command1_Click();

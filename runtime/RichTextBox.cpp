@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -26,6 +27,18 @@ QString withNewlines(const QString& text)
     plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
     plain.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return plain;
+}
+
+// Whether a line of the text has a place where it may break other than
+// its end (after a space, a hyphen and the like).
+bool hasBreakWithinLine(QStringView text)
+{
+    for (const QStringView line : text.tokenize(QLatin1Char('\n'))) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, line);
+        if (line.size() > 1 && finder.toNextBoundary() < line.size())
+            return true;
+    }
+    return false;
 }
 
 bool isLineBreakKey(const QKeyEvent* event)
@@ -93,8 +106,9 @@ QPlainTextEdit* RichTextBox::editor()
         setFocusProxy(m_editor);
         setSingleLine(m_singleLine);
         m_editor->setPlainText(m_text);
-        m_text.clear();
-        connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] { m_crLfValid = false; });
+        connect(m_editor->document(), &QTextDocument::contentsChange, this, &RichTextBox::followDocument);
+        if (m_text.size() != m_editor->document()->characterCount() - 1)
+            followDocument(0, -1, 0); // the document took the text otherwise than given: copied anew
         m_editor->show();
     }
     return m_editor;
@@ -156,54 +170,134 @@ void RichTextBox::setFileText(const QByteArray& bytes, FileText kind)
 
 QString RichTextBox::text() const
 {
-    // Built in one pass and kept until the text changes: a search reads the
-    // whole text on every Find Next, and building a large text each time
-    // would cost more than the search itself.
-    if (m_crLfValid)
-        return m_crLfText;
-    const QString held = m_editor ? m_editor->document()->toRawText() : m_text;
-    // A line separator (Shift+Enter in the editor) breaks a line too.
-    const auto isBreak = [](QChar c) {
-        return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-    };
-    m_crLfText.resize(held.size() + std::count_if(held.cbegin(), held.cend(), isBreak));
-    QChar* out = m_crLfText.data();
-    for (const QChar c : held) {
-        if (isBreak(c)) {
-            *out++ = QLatin1Char('\r');
-            *out++ = QLatin1Char('\n');
-        } else {
-            *out++ = c;
-        }
+    // Each line break as CR LF, the lines between copied whole. A line
+    // separator (Shift+Enter may leave one in the document) breaks a line
+    // too.
+    const QStringView held = m_text;
+    QString crLf;
+    crLf.reserve(held.size() + held.size() / 8); // room for the CR of lines of 8 characters or more
+    qsizetype newline = held.indexOf(QLatin1Char('\n'));
+    qsizetype separator = held.indexOf(QChar::LineSeparator);
+    qsizetype lineStart = 0;
+    while (newline >= 0 || separator >= 0) {
+        const qsizetype lineEnd = separator < 0 || (newline >= 0 && newline < separator) ? newline : separator;
+        crLf.append(held.sliced(lineStart, lineEnd - lineStart));
+        crLf.append(u"\r\n");
+        lineStart = lineEnd + 1;
+        if (lineEnd == newline)
+            newline = held.indexOf(QLatin1Char('\n'), lineStart);
+        else
+            separator = held.indexOf(QChar::LineSeparator, lineStart);
     }
-    m_crLfValid = true;
-    return m_crLfText;
+    crLf.append(held.sliced(lineStart));
+    return crLf;
 }
 
 void RichTextBox::setText(const QString& text)
 {
-    m_crLfValid = false;
-    if (m_editor)
-        m_editor->setPlainText(withNewlines(text));
-    else
+    if (!m_editor) {
         m_text = withNewlines(text);
+        return;
+    }
+    const QString plain = withNewlines(text);
+    if (m_editor->lineWrapMode() != QPlainTextEdit::NoWrap) {
+        // The new text is laid out once, in the mode that suits it.
+        const auto mode
+            = hasBreakWithinLine(plain) ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WrapAnywhere;
+        if (mode != m_editor->wordWrapMode()) {
+            m_editor->clear();
+            m_editor->setWordWrapMode(mode);
+        }
+    }
+    m_editor->setPlainText(plain);
+}
+
+// A wrapping box breaks its lines at word boundaries, and anywhere where a
+// word is wider than the box. Qt lays out a line with no place to break by
+// measuring on up to the next such place before it breaks the line
+// anywhere, so a long line without one costs time in the square of its
+// length: seconds for a 200 KB line, at its load and at each key. While no
+// line of the text has a place to break, breaking anywhere gives the very
+// same lines at a cost that only grows with the length; the first such
+// place typed or pasted brings word boundaries back.
+void RichTextBox::keepWrapAnywhere(int position, int added)
+{
+    if (m_editor->wordWrapMode() != QTextOption::WrapAnywhere || m_editor->lineWrapMode() == QPlainTextEdit::NoWrap)
+        return;
+    const qsizetype lineStart = m_text.lastIndexOf(QLatin1Char('\n'), std::max(0, position - 1)) + 1;
+    qsizetype lineEnd = m_text.indexOf(QLatin1Char('\n'), std::min(position + added, int(m_text.size())));
+    if (lineEnd < 0)
+        lineEnd = m_text.size();
+    if (hasBreakWithinLine(QStringView(m_text).sliced(lineStart, lineEnd - lineStart)))
+        m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void RichTextBox::followDocument(int position, int removed, int added)
+{
+    // The copy takes the changed part over; a report that does not fit the
+    // copy makes it anew from the document.
+    QTextDocument* document = m_editor->document();
+    const qsizetype length = document->characterCount() - 1; // without the end of the last line
+    if (position >= 0 && removed >= 0 && added >= 0 && position + removed <= m_text.size()
+        && position + added <= length) {
+        QTextCursor cursor(document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+        QString inserted = cursor.selectedText();
+        inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        m_text.replace(position, removed, inserted);
+        if (m_text.size() == length) {
+            keepWrapAnywhere(position, added);
+            return;
+        }
+    }
+    m_text = document->toRawText();
+    m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    keepWrapAnywhere(0, int(m_text.size()));
+}
+
+int RichTextBox::find(const QString& what, int from)
+{
+    QTextDocument* document = editor()->document();
+    const int length = document->characterCount() - 1 + document->blockCount() - 1; // of text()
+    if (from < 0 || from >= length)
+        return -1;
+    // A search text that is empty or holds a line break is looked for in
+    // text() itself; any other is found at the same place in the
+    // document's text, where a line break is one character.
+    const bool simple = !what.isEmpty() && std::none_of(what.cbegin(), what.cend(), [](QChar c) {
+        return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
+            || c == QChar::LineSeparator;
+    });
+    if (!simple)
+        return static_cast<int>(text().indexOf(what, from, Qt::CaseInsensitive));
+    const qsizetype found = m_text.indexOf(what, toDocumentPosition(from), Qt::CaseInsensitive);
+    return found < 0 ? -1 : toTextPosition(static_cast<int>(found));
 }
 
 int RichTextBox::toDocumentPosition(int position)
 {
-    // Each line break before the position stands for two characters of the
-    // CR LF text but one of the document.
-    int remaining = std::max(0, position);
-    for (QTextBlock block = editor()->document()->begin(); block.isValid(); block = block.next()) {
-        const int length = block.length() - 1; // without the break
-        if (remaining <= length || !block.next().isValid())
-            return block.position() + std::min(remaining, length);
-        remaining -= length;
-        if (remaining < 2)
-            return block.position() + length + remaining; // inside the CR LF
-        remaining -= 2;
+    // The line in which the position lies: the last one whose start in
+    // text() (its start in the document plus one for each line break
+    // before it) is not beyond the position.
+    position = std::max(0, position);
+    const QTextDocument* document = editor()->document();
+    int first = 0;
+    int last = document->blockCount() - 1;
+    while (first < last) {
+        const int middle = first + (last - first + 1) / 2;
+        if (document->findBlockByNumber(middle).position() + middle <= position)
+            first = middle;
+        else
+            last = middle - 1;
     }
-    return 0;
+    const QTextBlock block = document->findBlockByNumber(first);
+    const int offset = position - (block.position() + first);
+    // Inside a line's CR LF the position is the next line's start; beyond
+    // the last line, the end of the text.
+    if (!block.next().isValid())
+        return block.position() + std::min(offset, block.length() - 1);
+    return block.position() + offset;
 }
 
 int RichTextBox::toTextPosition(int documentPosition)

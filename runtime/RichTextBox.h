@@ -33,8 +33,13 @@ public:
     // The same for a game file the user chose in a file dialog.
     void loadFile(const Files::HostPath& path);
 
-    QString text() const;              // line breaks as CR LF
+    QString text() const; // line breaks as CR LF
     void setText(const QString& text); // CR LF, lone CR and LF each break a line
+
+    // 0-based position, in text(), of the first occurrence of `what` that
+    // begins at or after `from`, ignoring case; -1 when there is none or
+    // `from` lies outside the text. An empty `what` is found at `from`.
+    int find(const QString& what, int from);
 
     int selStart();
     void setSelStart(int position);
@@ -57,14 +62,17 @@ private:
     void setFileText(const QByteArray& bytes, FileText kind);
     int toDocumentPosition(int position);
     int toTextPosition(int documentPosition);
+    void followDocument(int position, int removed, int added);
+    void keepWrapAnywhere(int position, int added);
 
     class Editor;
     QPlainTextEdit* m_editor = nullptr;
-    QString m_text; // line breaks as '\n'; used while there is no editor
+    // Line breaks as '\n': the text while there is no editor, and after it
+    // is made a copy of its document's text, kept up to date with each
+    // change, that a search reads without copying the document.
+    QString m_text;
     bool m_singleLine = false;
     bool m_tabMovesOn = false;
-    mutable QString m_crLfText; // text() as last built, while m_crLfValid
-    mutable bool m_crLfValid = false;
 };
 
 } // namespace runtime

@@ -88,10 +88,10 @@ void frmScore2::createControls(FormWindow& window)
                         txtRepair(), Command2()});
 
     const StockPieces stock = stockPieces();
-    Text1 = hiddenTextBox(QStringLiteral("Text1"), client);
-    txtVoorstuk = hiddenTextBox(stock.front, client);
-    txtEinde = hiddenTextBox(stock.end, client);
-    txtEinde2 = hiddenTextBox(stock.end2, client);
+    Text1 = new HiddenText(QStringLiteral("Text1"), client);
+    txtVoorstuk = new HiddenText(stock.front, client);
+    txtEinde = new HiddenText(stock.end, client);
+    txtEinde2 = new HiddenText(stock.end2, client);
     txtFinal = new RichTextBox(QString(), client);
     txtFinal()->hide();
 

@@ -2,6 +2,7 @@
 
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
+#include "runtime/HiddenText.h"
 #include "runtime/RichTextBox.h"
 
 #include <array>
@@ -32,10 +33,10 @@ public:
     runtime::FormControl<runtime::TextBox> txtRepair{this};
     runtime::FormControl<runtime::CommandButton> Command1{this}; // "Save"
     runtime::FormControl<runtime::CommandButton> Command2{this}; // "Reset and Save"
-    runtime::FormControl<runtime::TextBox> Text1{this};          // hidden: the path of Score.ini
-    runtime::FormControl<runtime::TextBox> txtVoorstuk{this};    // hidden: stock front piece
-    runtime::FormControl<runtime::TextBox> txtEinde{this};       // hidden: stock end piece
-    runtime::FormControl<runtime::TextBox> txtEinde2{this};      // hidden: stock second end piece
+    runtime::FormControl<runtime::HiddenText> Text1{this}; // hidden: the path of Score.ini
+    runtime::FormControl<runtime::HiddenText> txtVoorstuk{this}; // hidden: stock front piece
+    runtime::FormControl<runtime::HiddenText> txtEinde{this}; // hidden: stock end piece
+    runtime::FormControl<runtime::HiddenText> txtEinde2{this}; // hidden: stock second end piece
     runtime::FormControl<runtime::RichTextBox> txtFinal{this};   // hidden: the assembled script
 
     void Command1_Click();

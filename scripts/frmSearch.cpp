@@ -13,17 +13,6 @@ using namespace runtime;
 
 namespace {
 
-// 1-based position of the first occurrence of `what` in `text` that begins
-// at or after character `after` + 1, ignoring case; 0 when there is none.
-// An empty `what` is found at that character itself when it exists.
-int findFrom(const QString& text, const QString& what, int after)
-{
-    if (after < 0 || after >= text.size())
-        return 0;
-    const qsizetype found = text.indexOf(what, after, Qt::CaseInsensitive);
-    return found < 0 ? 0 : static_cast<int>(found) + 1;
-}
-
 // Keeps a held Enter in the search box or on "Find Next": its first press
 // runs Find Next,
 // which hands the focus to the editor, and the key's auto-repeat must not
@@ -174,7 +163,7 @@ void frmSearch::Command1_Click()
     box->setSelStart(0);
     // 5. The next match, one character after the previous one.
     const QString what = Text1()->text();
-    position = findFrom(box->text(), what, position);
+    position = box->find(what, position) + 1;
     if (position < 1) {
         // 6. Nothing found: the caret stays at the start.
         Dialogs::msgBox(QStringLiteral("Nothing found!"), MsgBoxStyle::OkOnly | MsgBoxStyle::Information,

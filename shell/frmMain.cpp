@@ -15,6 +15,8 @@
 #include "scripts/frmTweak.h"
 
 #include <QFont>
+#include <QPaintEvent>
+#include <QPainter>
 
 using namespace runtime;
 
@@ -28,6 +30,30 @@ QFont sansSerif(qreal pointSize, int weight)
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
 }
+
+// The background picture, painted as it lies in memory; the pointer's
+// moves and clicks go through it to the window.
+class Background : public QWidget
+{
+public:
+    Background(QImage picture, QWidget* parent)
+        : QWidget(parent)
+        , m_picture(std::move(picture))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), m_picture, event->rect());
+    }
+
+private:
+    QImage m_picture;
+};
 
 } // namespace
 
@@ -53,10 +79,8 @@ void frmMain::createControls(FormWindow& window)
     setStartPosition(StartPosition::CenterScreen);
     QWidget* client = window.client();
 
-    auto* background = new QLabel(client);
-    background->setPixmap(QPixmap(QStringLiteral(":/pictures/background.bmp")));
+    auto* background = new Background(resourcePicture(QStringLiteral(":/pictures/background.bmp")), client);
     background->setGeometry(0, 0, 800, 533);
-    background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // The eight links, top to bottom, 720 twips apart.
     Label5 = makeLink(QStringLiteral("Change Bot Names"), 240, 4215, client);

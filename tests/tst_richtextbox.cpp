@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace runtime;
 
@@ -24,6 +26,9 @@ private Q_SLOTS:
     void holdsLongTexts();
     void lineBreaksAsTyped_data();
     void lineBreaksAsTyped();
+    void findAnswersAsInCrLfText();
+    void wrapsAnywhereOnlyWhereNoLineCanBreak_data();
+    void wrapsAnywhereOnlyWhereNoLineCanBreak();
 };
 
 void TestRichTextBox::textComesBackWithCrLf_data()
@@ -171,6 +176,87 @@ void TestRichTextBox::lineBreaksAsTyped()
     box.setSelStart(int(expected.size()) - 2); // counted in that text
     box.setSelLength(2);
     QCOMPARE(box.editor()->textCursor().selectedText(), QStringLiteral("cd"));
+}
+
+void TestRichTextBox::findAnswersAsInCrLfText()
+{
+    // Random texts, edited at random (undo included), against the plain
+    // search of their CR LF text.
+    QRandomGenerator random(19);
+    const QString letters = QStringLiteral("aAb \u00e9\u00c9\r\n");
+    const auto randomText = [&](int maxLength) {
+        QString text;
+        for (int i = int(random.bounded(maxLength + 1)); i > 0; --i)
+            text += letters.at(int(random.bounded(int(letters.size()))));
+        return text;
+    };
+    RichTextBox box(QString(), nullptr);
+    box.show();
+    for (int round = 0; round < 300; ++round) {
+        QTextDocument* document = box.editor()->document();
+        QTextCursor cursor(document);
+        cursor.setPosition(int(random.bounded(document->characterCount())));
+        switch (random.bounded(4)) {
+        case 0:
+            box.setText(randomText(40));
+            break;
+        case 1:
+            cursor.insertText(randomText(4));
+            break;
+        case 2:
+            cursor.setPosition(int(random.bounded(document->characterCount())), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            break;
+        default:
+            document->undo();
+        }
+        const QString text = box.text();
+        for (int search = 0; search < 20; ++search) {
+            const QString what = randomText(3);
+            const int from = int(random.bounded(-1, int(text.size()) + 2));
+            const int expected
+                = from < 0 || from >= text.size() ? -1 : int(text.indexOf(what, from, Qt::CaseInsensitive));
+            QCOMPARE(box.find(what, from), expected);
+            // A selection cannot begin or end between a CR and its LF.
+            if (expected < 0 || what.isEmpty() || what.startsWith(QLatin1Char('\n'))
+                || what.endsWith(QLatin1Char('\r')))
+                continue;
+            box.setSelStart(expected);
+            box.setSelLength(int(what.size()));
+            QCOMPARE(box.selStart(), expected);
+            QCOMPARE(box.selLength(), int(what.size()));
+        }
+    }
+}
+
+void TestRichTextBox::wrapsAnywhereOnlyWhereNoLineCanBreak_data()
+{
+    // Breaking anywhere gives other lines as soon as a line can break
+    // between words.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed"); // at the start
+    QTest::addColumn<bool>("anywhere");
+    const QString word(300, QLatin1Char('x'));
+    QTest::newRow("one long word") << word << QString() << true;
+    QTest::newRow("long words on two lines") << word + QStringLiteral("\r\n") + word << QString() << true;
+    QTest::newRow("a space in the text") << word + QStringLiteral(" x") << QString() << false;
+    QTest::newRow("a space typed") << word << QStringLiteral("x ") << false;
+    QTest::newRow("a hyphen typed") << word << QStringLiteral("x-") << false;
+    QTest::newRow("a letter typed") << word << QStringLiteral("x") << true;
+}
+
+void TestRichTextBox::wrapsAnywhereOnlyWhereNoLineCanBreak()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(bool, anywhere);
+    RichTextBox box(QStringLiteral("a hint"), nullptr);
+    box.editor()->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box.show();
+    box.setText(text);
+    box.setSelStart(0);
+    QTest::keyClicks(box.editor(), typed);
+    QCOMPARE(box.editor()->wordWrapMode() == QTextOption::WrapAnywhere, anywhere);
 }
 
 QTEST_MAIN(TestRichTextBox)

@@ -146,6 +146,8 @@ void setWriteFault(WriteFault fault)
 
 QByteArray encode8Bit(const QString& text, const QString& pathForMessage)
 {
+    if (QtPrivate::isLatin1(text))
+        return text.toLatin1();
     for (const QChar c : text) {
         if (c.unicode() > 0xFF)
             throw RuntimeError(unwritableCharacter(pathForMessage, c));
@@ -173,7 +175,8 @@ void writeWholeText(const QString& path, const QString& text)
 void writeWholeText(const HostPath& path, const QString& text)
 {
     const QString& hostPath = path.path;
-    const QByteArray bytes = encode8Bit(text, hostPath) + QByteArrayLiteral("\r\n");
+    QByteArray bytes = encode8Bit(text, hostPath);
+    bytes.append("\r\n"); // onto the text's bytes, not onto a copy of them
     auto file = openForWriting(hostPath);
     writeAll(*file, hostPath, bytes);
     commit(*file, hostPath);
