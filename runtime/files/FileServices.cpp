@@ -175,10 +175,16 @@ void writeWholeText(const QString& path, const QString& text)
 void writeWholeText(const HostPath& path, const QString& text)
 {
     const QString& hostPath = path.path;
-    QByteArray bytes = encode8Bit(text, hostPath);
-    bytes.append("\r\n"); // onto the text's bytes, not onto a copy of them
+    if (!QtPrivate::isLatin1(text))
+        encode8Bit(text, hostPath); // throws: nothing is written
     auto file = openForWriting(hostPath);
-    writeAll(*file, hostPath, bytes);
+    // The text goes out in slices, each encoded into memory the last one
+    // freed: a large text is never copied whole into fresh pages.
+    constexpr qsizetype Slice = 64 * 1024;
+    const QStringView whole = text;
+    for (qsizetype at = 0; at < whole.size(); at += Slice)
+        writeAll(*file, hostPath, whole.sliced(at, std::min(Slice, whole.size() - at)).toLatin1());
+    writeAll(*file, hostPath, QByteArrayLiteral("\r\n"));
     commit(*file, hostPath);
 }
 
